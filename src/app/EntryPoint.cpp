@@ -1,0 +1,64 @@
+#include "app/EntryPoint.h"
+#include "app/App.h"
+#include "devtools/DevTools.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <functional>
+
+namespace EntryPoint {
+
+std::optional<QString> valueAfter(const QStringList& args, const QString& flag) {
+    const qsizetype at = args.indexOf(flag);
+    if (at < 0 || at + 1 >= args.size()) return std::nullopt;
+    return args.at(at + 1);
+}
+
+namespace {
+QStringList arguments(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// Commands that only write files need no screen: they run on Qt's offscreen
+// platform, so they work the same on a desktop, over ssh and in CI.
+int runWithoutWindows(int argc, char** argv, const std::function<int()>& command) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return command();
+}
+
+bool haveDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+} // namespace
+
+int run(int argc, char** argv) {
+    const QStringList args = arguments(argc, argv);
+
+    if (const auto dir = valueAfter(args, QStringLiteral("--render-hands")))
+        return runWithoutWindows(argc, argv, [&] {
+            DevTools::renderHands(*dir);
+            return 0;
+        });
+
+    if (!haveDisplay()) {
+        std::fputs("handwick: no display found; start it from a desktop session (DISPLAY is not "
+                   "set).\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Handwick"));
+    QApplication::setOrganizationName(QStringLiteral("Handwick"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    App::shared().launch();
+    return QApplication::exec();
+}
+
+} // namespace EntryPoint

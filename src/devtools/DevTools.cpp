@@ -1,0 +1,5 @@
+#include "devtools/DevTools.h"
+
+namespace DevTools {
+void renderHands(const QString&) {}
+} // namespace DevTools

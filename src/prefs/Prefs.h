@@ -1,0 +1,115 @@
+#pragma once
+// The one settings object. Every property is persisted under its own key the
+// moment it is set (also when unchanged), so nothing is lost if the process is
+// killed; the change signal fires only when the value really changes.
+//
+// Registered defaults live in memory and are never written. Numbers are kept
+// as stored: code that uses one must make it safe itself (see SafeNumbers.h).
+
+#include "prefs/HandSize.h"
+#include "prefs/InkColor.h"
+#include "prefs/Tool.h"
+#include "sound/TapSound.h"
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+class Prefs : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString handID READ handID WRITE setHandID NOTIFY handIDChanged)
+    Q_PROPERTY(bool laser READ laser WRITE setLaser NOTIFY laserChanged)
+    Q_PROPERTY(HandSize handSize READ handSize WRITE setHandSize NOTIFY handSizeChanged)
+    Q_PROPERTY(Tool tool READ tool WRITE setTool NOTIFY toolChanged)
+    Q_PROPERTY(InkColor color READ color WRITE setColor NOTIFY colorChanged)
+    Q_PROPERTY(double penWidth READ penWidth WRITE setPenWidth NOTIFY penWidthChanged)
+    Q_PROPERTY(double fadeAfter READ fadeAfter WRITE setFadeAfter NOTIFY fadeAfterChanged)
+    Q_PROPERTY(TapSound sound READ sound WRITE setSound NOTIFY soundChanged)
+    Q_PROPERTY(bool muted READ muted WRITE setMuted NOTIFY mutedChanged)
+    Q_PROPERTY(double volume READ volume WRITE setVolume NOTIFY volumeChanged)
+    Q_PROPERTY(bool showToolbar READ showToolbar WRITE setShowToolbar NOTIFY showToolbarChanged)
+    Q_PROPERTY(bool spotlight READ spotlight WRITE setSpotlight NOTIFY spotlightChanged)
+    Q_PROPERTY(double spotlightRadius READ spotlightRadius WRITE setSpotlightRadius NOTIFY
+                   spotlightRadiusChanged)
+    Q_PROPERTY(bool sway READ sway WRITE setSway NOTIFY swayChanged)
+    Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
+
+public:
+    // The process-wide instance, backed by the user's config folder.
+    static Prefs& shared();
+
+    // A store backed by the given INI file (tests and tools use their own).
+    explicit Prefs(const QString& iniPath, QObject* parent = nullptr);
+    ~Prefs() override;
+
+    QString handID() const { return m_handID; }
+    bool laser() const { return m_laser; }
+    HandSize handSize() const { return m_handSize; }
+    Tool tool() const { return m_tool; }
+    InkColor color() const { return m_color; }
+    double penWidth() const { return m_penWidth; }
+    double fadeAfter() const { return m_fadeAfter; }
+    TapSound sound() const { return m_sound; }
+    bool muted() const { return m_muted; }
+    double volume() const { return m_volume; }
+    bool showToolbar() const { return m_showToolbar; }
+    bool spotlight() const { return m_spotlight; }
+    double spotlightRadius() const { return m_spotlightRadius; }
+    bool sway() const { return m_sway; }
+    bool welcomed() const { return m_welcomed; }
+
+    void setHandID(const QString& value);
+    void setLaser(bool value);
+    void setHandSize(HandSize value);
+    void setTool(Tool value);
+    void setColor(InkColor value);
+    void setPenWidth(double value);
+    void setFadeAfter(double value);
+    void setSound(TapSound value);
+    void setMuted(bool value);
+    void setVolume(double value);
+    void setShowToolbar(bool value);
+    void setSpotlight(bool value);
+    void setSpotlightRadius(double value);
+    void setSway(bool value);
+    void setWelcomed(bool value);
+
+signals:
+    void handIDChanged();
+    void laserChanged();
+    void handSizeChanged();
+    void toolChanged();
+    void colorChanged();
+    void penWidthChanged();
+    void fadeAfterChanged();
+    void soundChanged();
+    void mutedChanged();
+    void volumeChanged();
+    void showToolbarChanged();
+    void spotlightChanged();
+    void spotlightRadiusChanged();
+    void swayChanged();
+    void welcomedChanged();
+
+private:
+    template <typename T> void assign(T& field, T value, const char* key, void (Prefs::*changed)());
+    void load();
+
+    std::unique_ptr<QSettings> m_store;
+    QString m_handID = QStringLiteral("classic");
+    bool m_laser = false;
+    HandSize m_handSize = HandSize::medium;
+    Tool m_tool = Tool::pen;
+    InkColor m_color = InkColor::coral;
+    double m_penWidth = 5.0;
+    double m_fadeAfter = 0.0;
+    TapSound m_sound = TapSound::pop;
+    bool m_muted = false;
+    double m_volume = 0.6;
+    bool m_showToolbar = true;
+    bool m_spotlight = false;
+    double m_spotlightRadius = 150.0;
+    bool m_sway = true;
+    bool m_welcomed = false;
+};
