@@ -1,1 +1,1 @@
-target_sources(handwick_core PRIVATE handart/CustomHand.cpp)
+target_sources(handwick_core PRIVATE)
