@@ -1,1 +1,1 @@
-target_sources(handwick_core PRIVATE)
+target_sources(handwick_core PRIVATE overlay/Ink.cpp)

@@ -1,0 +1,74 @@
+#include "overlay/Ink.h"
+
+#include "prefs/SafeNumbers.h"
+
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double boxCorner = 8.0;
+constexpr double headHalfAngle = 0.45;
+
+QPainterPath arrow(QPointF p0, QPointF pn, double width) {
+    const double a = std::atan2(pn.y() - p0.y(), pn.x() - p0.x());
+    const double h = width * 3.6 + 8.0;
+    QPainterPath path;
+    // The shaft stops inside the head so its round cap never pokes past the tip.
+    path.moveTo(p0);
+    path.lineTo(pn.x() - h * 0.8 * std::cos(a), pn.y() - h * 0.8 * std::sin(a));
+    path.moveTo(pn);
+    path.lineTo(pn.x() - h * std::cos(a - headHalfAngle), pn.y() - h * std::sin(a - headHalfAngle));
+    path.lineTo(pn.x() - h * std::cos(a + headHalfAngle), pn.y() - h * std::sin(a + headHalfAngle));
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath box(QPointF p0, QPointF pn) {
+    const QRectF rect(QPointF(std::min(p0.x(), pn.x()), std::min(p0.y(), pn.y())),
+                      QSizeF(std::abs(pn.x() - p0.x()), std::abs(pn.y() - p0.y())));
+    QPainterPath path;
+    // Qt shrinks the corners of a box smaller than two corners, as it should.
+    path.addRoundedRect(rect, boxCorner, boxCorner, Qt::AbsoluteSize);
+    return path;
+}
+
+QPainterPath stroke(const std::vector<QPointF>& points, bool straight) {
+    const QPointF& p0 = points.front();
+    const QPointF& pn = points.back();
+    QPainterPath path;
+    // Each curve takes three elements; reserving them keeps long strokes linear.
+    path.reserve(int(std::min<std::size_t>(3 * points.size(), std::numeric_limits<int>::max())));
+    path.moveTo(p0);
+    if (!straight && points.size() >= 3) {
+        for (std::size_t i = 1; i + 1 < points.size(); ++i)
+            path.quadTo(points[i], (points[i] + points[i + 1]) / 2.0);
+    }
+    path.lineTo(pn);
+    // Qt drops a segment that goes nowhere (a click-sized stroke, or a straight
+    // one that came back to its start), which would leave the round caps nothing
+    // to draw. A thousandth of a point keeps it a visible dot of the pen width.
+    if (path.elementCount() < 2) path.lineTo(p0.x() + 1e-3, p0.y());
+    return path;
+}
+} // namespace
+
+namespace Ink {
+
+QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, double penWidth) {
+    if (points.empty()) return {};
+    switch (tool) {
+    case Tool::arrow:
+        return arrow(points.front(), points.back(), SafeNumbers::penWidth(penWidth));
+    case Tool::box:
+        return box(points.front(), points.back());
+    case Tool::pen:
+    case Tool::highlighter:
+    case Tool::steps:
+        return stroke(points, straight);
+    }
+    return {};
+}
+
+} // namespace Ink
