@@ -1,0 +1,5 @@
+handwick_unit_test(test_handskin unit/test_handskin.cpp)
+handwick_unit_test(test_handpainter unit/test_handpainter.cpp)
+handwick_unit_test(test_renderhands unit/test_renderhands.cpp)
+target_compile_definitions(test_renderhands PRIVATE HANDWICK_BIN="$<TARGET_FILE:handwick>")
+add_dependencies(test_renderhands handwick)
