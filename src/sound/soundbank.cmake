@@ -1,0 +1,7 @@
+target_sources(handwick_core PRIVATE
+  sound/QuietAudioLog.cpp
+  sound/SinkPlayer.cpp
+  sound/SinkVoices.cpp
+  sound/SoundBank.cpp
+  sound/WavPcm.cpp
+  sound/Voice.h)

@@ -1,0 +1,1 @@
+handwick_unit_test(test_soundbank unit/test_soundbank.cpp)
