@@ -1,6 +1,8 @@
 #include "app/EntryPoint.h"
 #include "app/App.h"
+#include "app/ImportCommand.h"
 #include "devtools/DevTools.h"
+#include "platform/DesktopChecks.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -30,11 +32,6 @@ int runWithoutWindows(int argc, char** argv, const std::function<int()>& command
     return command();
 }
 
-bool haveDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
 } // namespace
 
 int run(int argc, char** argv) {
@@ -46,9 +43,16 @@ int run(int argc, char** argv) {
             return 0;
         });
 
-    if (!haveDisplay()) {
-        std::fputs("handwick: no display found; start it from a desktop session (DISPLAY is not "
-                   "set).\n",
+    // Without a file name the import fails with its own message.
+    if (args.contains(QStringLiteral("--import-hand")))
+        return runWithoutWindows(argc, argv, [&] {
+            const auto photo = valueAfter(args, QStringLiteral("--import-hand"));
+            return ImportCommand::run(photo.value_or(QString()));
+        });
+
+    // Qt would end the process with a fatal error; say it plainly instead.
+    if (!DesktopChecks::hasDisplay()) {
+        std::fputs("handwick: cannot open the display; start Handwick from a desktop session.\n",
                    stderr);
         return 1;
     }

@@ -1,0 +1,206 @@
+// Where layers paint, in root coordinates, and the damage their changes cause.
+#include "layers/Layer.h"
+
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A region made of more rectangles than this is replaced by its bounding
+// rectangle: clipping to it would cost more than painting a little extra.
+constexpr int mostDirtyRects = 160;
+// Subtrees larger than this are marked by their bounding rectangle instead of
+// layer by layer.
+constexpr int mostLayersMarkedOneByOne = 48;
+
+bool visible(const QColor& c) {
+    return c.isValid() && c.alpha() > 0;
+}
+} // namespace
+
+QTransform Layer::toRootTransform() const {
+    if (!rootTransformValid_) {
+        rootTransform_ = superlayer_ ? drawnProps().toSuperlayer() * superlayer_->toRootTransform()
+                                     : QTransform();
+        rootTransformValid_ = true;
+    }
+    return rootTransform_;
+}
+
+bool Layer::castsShadow() const {
+    const LayerProps& p = drawnProps();
+    return p.shadowOpacity > 0 && visible(p.shadowColor) && !p.masksToBounds;
+}
+
+QRectF Layer::ownBodyRect() const {
+    const LayerProps& p = drawnProps();
+    QRectF body;
+    if (visible(p.backgroundColor) || !p.contents.isNull() ||
+        (p.borderWidth > 0 && visible(p.borderColor)))
+        body = p.bounds;
+    if (hasContent()) {
+        const QRectF content = contentRect();
+        body = body.isEmpty() ? content : body.united(content);
+        if (p.masksToBounds) body = body.intersected(p.bounds);
+    }
+    return body;
+}
+
+QRectF Layer::ownFootprint() const {
+    const QRectF body = ownBodyRect();
+    if (body.isEmpty() || !castsShadow()) return body;
+    // The blur's sigma is half the radius; three sigmas hold all but a trace.
+    const LayerProps& p = drawnProps();
+    const double reach = 1.5 * p.shadowRadius + 1.0;
+    const QRectF shadow = body.translated(p.shadowOffset).adjusted(-reach, -reach, reach, reach);
+    return body.united(shadow);
+}
+
+QRectF Layer::paintedRectInRoot() const {
+    if (paintedRectValid_) return paintedRect_;
+    const LayerProps& p = drawnProps();
+    QRectF rect;
+    if (!p.hidden && p.opacity > 0) {
+        const QTransform toRoot = toRootTransform();
+        const QRectF own = ownFootprint();
+        if (!own.isEmpty()) rect = toRoot.mapRect(own);
+        QRectF subs;
+        for (const auto& sub : sublayers_) {
+            const QRectF r = sub->paintedRectInRoot();
+            if (!r.isEmpty()) subs = subs.isEmpty() ? r : subs.united(r);
+        }
+        if (p.masksToBounds && !subs.isEmpty()) subs = subs.intersected(toRoot.mapRect(p.bounds));
+        if (!subs.isEmpty()) rect = rect.isEmpty() ? subs : rect.united(subs);
+    }
+    paintedRect_ = rect;
+    paintedRectValid_ = true;
+    return rect;
+}
+
+void Layer::invalidatePaintedRect() {
+    // An invalid cache always has invalid ancestors, so the walk can stop at
+    // the first one that is already invalid.
+    for (Layer* l = this; l && l->paintedRectValid_; l = l->superlayer_)
+        l->paintedRectValid_ = false;
+}
+
+void Layer::invalidateGeometry() {
+    rootTransformValid_ = false;
+    paintedRectValid_ = false;
+    for (auto& sub : sublayers_)
+        sub->invalidateGeometry();
+    if (superlayer_) superlayer_->invalidatePaintedRect();
+}
+
+void Layer::willChange(bool geometry) {
+    markPainted(geometry);
+}
+
+void Layer::didChange(bool geometry) {
+    presentationTime_ = -1.0;
+    if (geometry) {
+        invalidateGeometry();
+    } else {
+        invalidatePaintedRect();
+    }
+    markPainted(geometry);
+}
+
+void Layer::markLocalArea(const QRectF& local) {
+    const LayerProps& p = drawnProps();
+    if (local.isEmpty() || p.hidden || p.opacity <= 0) return;
+    rootLayer()->addDamage(local, toRootTransform());
+}
+
+void Layer::didChangeQuietly() {
+    presentationTime_ = -1.0;
+    invalidatePaintedRect();
+}
+
+void Layer::attachToRoot() {
+    invalidateGeometry();
+    markPainted(true);
+}
+
+int Layer::countUpTo(int limit) const {
+    int n = 1;
+    for (const auto& sub : sublayers_) {
+        if (n >= limit) break;
+        n += sub->countUpTo(limit - n);
+    }
+    return n;
+}
+
+void Layer::markPainted(bool withSublayers) {
+    Layer* root = rootLayer();
+    const LayerProps& p = drawnProps();
+    if (p.hidden || p.opacity <= 0) return;
+    if (!withSublayers || sublayers_.empty()) {
+        markOwn(*root);
+        return;
+    }
+    if (countUpTo(mostLayersMarkedOneByOne + 1) > mostLayersMarkedOneByOne) {
+        root->markDirtyInRoot(paintedRectInRoot());
+        return;
+    }
+    markOwn(*root);
+    for (auto& sub : sublayers_)
+        sub->markPainted(true);
+}
+
+void Layer::markOwn(Layer& root) {
+    const QRectF own = ownFootprint();
+    if (!own.isEmpty()) root.addDamage(own, toRootTransform());
+}
+
+void Layer::addDamage(const QRectF& local, const QTransform& toRoot) {
+    if (toRoot.type() <= QTransform::TxScale) {
+        markDirtyInRoot(toRoot.mapRect(local));
+        return;
+    }
+    // A turned rectangle's bounding box can be far larger than the rectangle
+    // (a long, thin, tilted stick covers a screen-sized box). Cut it into
+    // pieces along its long side and mark each piece's box.
+    const QPolygonF quad = toRoot.map(QPolygonF(local));
+    const QLineF along(quad[0], quad[1]), across(quad[1], quad[2]);
+    const bool widthIsLong = along.length() >= across.length();
+    const double longSide = widthIsLong ? along.length() : across.length();
+    const double shortSide = widthIsLong ? across.length() : along.length();
+    const double piece = std::max(4.0 * shortSide, 32.0);
+    const int pieces = std::clamp(int(std::ceil(longSide / piece)), 1, 256);
+    const QRectF clip = props_.bounds; // of the root: nothing outside is painted
+    for (int i = 0; i < pieces; ++i) {
+        const double a = double(i) / pieces, b = double(i + 1) / pieces;
+        QRectF part = widthIsLong ? QRectF(local.x() + a * local.width(), local.y(),
+                                           (b - a) * local.width(), local.height())
+                                  : QRectF(local.x(), local.y() + a * local.height(), local.width(),
+                                           (b - a) * local.height());
+        const QRectF box = toRoot.mapRect(part);
+        if (clip.isEmpty() || box.intersects(clip)) markDirtyInRoot(box);
+    }
+}
+
+void Layer::markDirtyInRoot(const QRectF& rootRect) {
+    if (superlayer_) {
+        rootLayer()->markDirtyInRoot(rootRect);
+        return;
+    }
+    if (rootRect.isEmpty()) return;
+    QRectF rect = rootToQt(rootRect);
+    if (!props_.bounds.isEmpty())
+        rect = rect.intersected(QRectF(QPointF(0, 0), props_.bounds.size()));
+    if (rect.isEmpty()) return;
+    // One pixel more on every side for antialiased edges.
+    dirty_ += rect.adjusted(-1, -1, 1, 1).toAlignedRect();
+    if (dirty_.rectCount() > mostDirtyRects) dirty_ = QRegion(dirty_.boundingRect());
+}
+
+QRectF Layer::rootToQt(const QRectF& r) const {
+    const QRectF b = props_.bounds;
+    return {r.x() - b.x(), b.y() + b.height() - r.y() - r.height(), r.width(), r.height()};
+}
+
+QPointF Layer::rootToQt(const QPointF& point) const {
+    const QRectF b = props_.bounds;
+    return {point.x() - b.x(), b.y() + b.height() - point.y()};
+}

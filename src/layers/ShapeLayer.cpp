@@ -1,0 +1,234 @@
+#include "layers/ShapeLayer.h"
+
+#include "layers/VisiblePart.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+bool visible(const QColor& c) {
+    return c.isValid() && c.alpha() > 0;
+}
+
+bool sameColor(const QColor& a, const QColor& b) {
+    if (!a.isValid() || !b.isValid()) return a.isValid() == b.isValid();
+    return a.rgba64() == b.rgba64();
+}
+
+QRectF pointsFrom(const QPainterPath& path, int first) {
+    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+    for (int i = std::max(first, 0); i < path.elementCount(); ++i) {
+        const auto e = path.elementAt(i);
+        left = std::min(left, e.x);
+        right = std::max(right, e.x);
+        top = std::min(top, e.y);
+        bottom = std::max(bottom, e.y);
+    }
+    if (left > right) return {};
+    return QRectF(left, top, right - left, bottom - top);
+}
+
+// The part of two paths that differs: everything from the first element that
+// differs on. A fill can change anywhere inside a changed subpath, so for
+// fills the change starts at that subpath's beginning; a stroke changes from
+// the element before (its join moves).
+QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled) {
+    const int common = std::min(a.elementCount(), b.elementCount());
+    int first = 0;
+    while (first < common) {
+        const auto ea = a.elementAt(first), eb = b.elementAt(first);
+        if (ea.type != eb.type || ea.x != eb.x || ea.y != eb.y) break;
+        ++first;
+    }
+    auto startOf = [filled](const QPainterPath& p, int i) {
+        i = std::min(i, p.elementCount() - 1);
+        if (filled) {
+            while (i > 0 && !p.elementAt(i).isMoveTo())
+                --i;
+            return i;
+        }
+        while (i > 0 && p.elementAt(i).type == QPainterPath::CurveToDataElement)
+            --i;
+        return std::max(i - 1, 0);
+    };
+    QRectF area;
+    if (a.elementCount() > 0) area = pointsFrom(a, startOf(a, first));
+    if (b.elementCount() > 0) {
+        const QRectF more = pointsFrom(b, startOf(b, first));
+        area = area.isNull() ? more : area.united(more);
+    }
+    return area;
+}
+} // namespace
+
+QVariant ShapeProps::read(const QString& key) const {
+    if (key == "path") return QVariant::fromValue(path);
+    if (key == "fillColor") return fillColor;
+    if (key == "strokeColor") return strokeColor;
+    if (key == "lineWidth") return lineWidth;
+    if (key == "miterLimit") return miterLimit;
+    return {};
+}
+
+bool ShapeProps::write(const QString& key, const QVariant& v) {
+    if (key == "path" && v.canConvert<QPainterPath>())
+        path = v.value<QPainterPath>();
+    else if (key == "fillColor" && v.canConvert<QColor>())
+        fillColor = v.value<QColor>();
+    else if (key == "strokeColor" && v.canConvert<QColor>())
+        strokeColor = v.value<QColor>();
+    else if (key == "lineWidth" && v.canConvert<double>())
+        lineWidth = std::max(0.0, v.toDouble());
+    else if (key == "miterLimit" && v.canConvert<double>())
+        miterLimit = v.toDouble();
+    else
+        return false;
+    return true;
+}
+
+template <typename T>
+void ShapeLayer::changeShape(T ShapeProps::*field, const T& value, const char* key) {
+    if (shape_.*field == value) return;
+    const bool animate = wantsImplicitAnimation(key);
+    const QVariant from = animate ? presentedValue(key) : QVariant();
+    willChange(false);
+    shape_.*field = value;
+    rectValid_ = false;
+    contentChanged();
+    didChange(false);
+    if (animate) startImplicitAnimation(key, from);
+}
+
+void ShapeLayer::setPath(const QPainterPath& path) {
+    if (shape_.path == path) return;
+    const bool animate = wantsImplicitAnimation("path");
+    if (animate || isAnimating()) {
+        changeShape(&ShapeProps::path, path, "path");
+        return;
+    }
+    // Only the part that changed is repainted (the moving hole of a
+    // screen-sized dimming, the newest piece of a stroke).
+    const QPainterPath old = shape_.path;
+    shape_.path = path;
+    rectValid_ = false;
+    contentChanged();
+    QRectF area = changedArea(old, path, visible(shape_.fillColor));
+    if (!area.isNull()) {
+        const double reach = strokeReach(shape_) + 1.0;
+        area.adjust(-reach, -reach, reach, reach);
+        if (castsShadow()) {
+            const double blur = 1.5 * shadowRadius() + 1.0;
+            area = area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
+        }
+        markLocalArea(area);
+    }
+    didChangeQuietly();
+}
+
+void ShapeLayer::setFillColor(const QColor& color) {
+    if (!sameColor(color, shape_.fillColor))
+        changeShape(&ShapeProps::fillColor, color, "fillColor");
+}
+
+void ShapeLayer::setFillRule(Qt::FillRule rule) {
+    changeShape(&ShapeProps::fillRule, rule, "fillRule");
+}
+
+void ShapeLayer::setStrokeColor(const QColor& color) {
+    if (!sameColor(color, shape_.strokeColor))
+        changeShape(&ShapeProps::strokeColor, color, "strokeColor");
+}
+
+void ShapeLayer::setLineWidth(double width) {
+    if (std::isfinite(width))
+        changeShape(&ShapeProps::lineWidth, std::max(width, 0.0), "lineWidth");
+}
+
+void ShapeLayer::setLineCap(Qt::PenCapStyle cap) {
+    changeShape(&ShapeProps::lineCap, cap, "lineCap");
+}
+
+void ShapeLayer::setLineJoin(Qt::PenJoinStyle join) {
+    changeShape(&ShapeProps::lineJoin, join, "lineJoin");
+}
+
+void ShapeLayer::setMiterLimit(double limit) {
+    if (std::isfinite(limit))
+        changeShape(&ShapeProps::miterLimit, std::max(limit, 1.0), "miterLimit");
+}
+
+const ShapeProps& ShapeLayer::drawnShape() const {
+    if (!isAnimating()) return shape_;
+    drawnProps(); // brings the presentation up to date
+    return presented_;
+}
+
+double ShapeLayer::strokeReach(const ShapeProps& s) {
+    if (!visible(s.strokeColor) || s.lineWidth <= 0) return 0.0;
+    double reach = s.lineWidth / 2;
+    if (s.lineJoin == Qt::MiterJoin)
+        reach *= std::max(s.miterLimit, 1.0);
+    else if (s.lineCap == Qt::SquareCap)
+        reach *= M_SQRT2;
+    return reach;
+}
+
+QRectF ShapeLayer::contentRect() const {
+    const ShapeProps& s = drawnShape();
+    if (&s == &shape_ && rectValid_) return rect_;
+    QRectF rect;
+    if (!s.path.isEmpty() && (visible(s.fillColor) || visible(s.strokeColor))) {
+        rect = s.path.controlPointRect();
+        const double reach = strokeReach(s) + 0.5; // antialiasing
+        rect.adjust(-reach, -reach, reach, reach);
+    }
+    if (&s == &shape_) {
+        rect_ = rect;
+        rectValid_ = true;
+    }
+    return rect;
+}
+
+bool ShapeLayer::hasContent() const {
+    const ShapeProps& s = drawnShape();
+    return !s.path.isEmpty() && (visible(s.fillColor) || visible(s.strokeColor));
+}
+
+void ShapeLayer::drawContent(QPainter& painter) const {
+    const ShapeProps& s = drawnShape();
+    if (s.path.isEmpty()) return;
+    if (visible(s.fillColor)) {
+        if (s.path.fillRule() == s.fillRule) {
+            painter.fillPath(visibleFill(painter, s.path), s.fillColor);
+        } else {
+            QPainterPath ruled = s.path;
+            ruled.setFillRule(s.fillRule);
+            painter.fillPath(visibleFill(painter, ruled), s.fillColor);
+        }
+    }
+    if (visible(s.strokeColor) && s.lineWidth > 0) {
+        QPen pen(s.strokeColor, s.lineWidth, Qt::SolidLine, s.lineCap, s.lineJoin);
+        // Qt measures the miter from the join point, in pen widths: half the
+        // usual miter-length ratio.
+        pen.setMiterLimit(s.miterLimit / 2);
+        painter.strokePath(visibleStroke(painter, s.path, strokeReach(s)), pen);
+    }
+}
+
+QVariant ShapeLayer::ownModelValue(const QString& key) const {
+    return shape_.read(key);
+}
+
+QVariant ShapeLayer::ownPresentedValue(const QString& key) const {
+    return drawnShape().read(key);
+}
+
+bool ShapeLayer::setOwnPresentedValue(const QString& key, const QVariant& value) {
+    return presented_.write(key, value);
+}
+
+bool ShapeLayer::isAnimatableKey(const QString& key) const {
+    return key == "path" || key == "fillColor" || key == "strokeColor" || key == "lineWidth" ||
+           key == "miterLimit" || Layer::isAnimatableKey(key);
+}

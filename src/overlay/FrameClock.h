@@ -1,0 +1,30 @@
+#pragma once
+// The display link: calls back on the main thread once per refresh of the
+// first screen while running. It sleeps when told that nothing moves and is
+// woken at once by motion, so a still pointer costs no frames at all.
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class FrameClock : public QObject {
+    Q_OBJECT
+public:
+    FrameClock();
+
+    // Starts (or restarts) firing at `refreshRate` frames per second.
+    void start(double refreshRate, std::function<void()> frame);
+    // Stops and forgets the callback: no timer remains.
+    void invalidate();
+    // While valid: pause until wake(), or fire again.
+    void sleep();
+    void wake();
+
+    bool isValid() const { return bool(m_frame); }
+    bool isFiring() const { return m_timer.isActive(); }
+    double interval() const { return m_timer.interval(); }
+
+private:
+    QTimer m_timer;
+    std::function<void()> m_frame;
+};

@@ -1,0 +1,72 @@
+#include "overlay/OverlayWindow.h"
+#include "layers/LayerRenderer.h"
+#include "overlay/FrameStats.h"
+#include "overlay/Pointer.h"
+#include "overlay/ScreenSpace.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+
+OverlayWindow::OverlayWindow(QScreen* screen)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::X11BypassWindowManagerHint | Qt::Tool),
+      m_screen(screen), m_qtGeometry(screen->geometry()),
+      m_view(screen->geometry().size(), screen->devicePixelRatio()) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::BlankCursor);
+    setScreen(screen);
+    setGeometry(m_qtGeometry);
+}
+
+QRectF OverlayWindow::modelFrame() const { return ScreenSpace::frameToModel(m_qtGeometry); }
+
+void OverlayWindow::flushDamage() {
+    const QRegion region = m_view.root->dirtyRegion();
+    if (region.isEmpty()) return;
+    m_view.root->clearDirtyRegion();
+    update(region);
+}
+
+void OverlayWindow::paintEvent(QPaintEvent* event) {
+    const FrameStats::PaintScope stats(event->region(), devicePixelRatioF());
+    QPainter painter(this);
+    // Qt has already cleared the region to transparent; the layers do the rest.
+    LayerRenderer::paint(painter, *m_view.root, event->region());
+}
+
+QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
+    // Qt's window coordinates are y down; the view's are y up.
+    return {event.position().x(), height() - event.position().y()};
+}
+
+void OverlayWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept(); // never let a click through
+    Pointer& pointer = Pointer::shared();
+    pointer.wake();
+    if (event->button() == Qt::LeftButton) pointer.down(viewPoint(*event), m_view);
+    else if (event->button() == Qt::RightButton) pointer.undo();
+}
+
+void OverlayWindow::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Pointer& pointer = Pointer::shared();
+    pointer.wake();
+    if (event->buttons() & Qt::LeftButton)
+        pointer.dragged(viewPoint(*event), event->modifiers() & Qt::ShiftModifier, m_view);
+}
+
+void OverlayWindow::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) Pointer::shared().up(m_view);
+}
+
+void OverlayWindow::keyPressEvent(QKeyEvent* event) {
+    if (Pointer::shared().key(*event)) event->accept();
+    else QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,38 @@
+#include "overlay/ScreenSpace.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace ScreenSpace {
+
+QList<QScreen*> screensMainFirst() {
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (QScreen* main = QGuiApplication::primaryScreen()) {
+        screens.removeAll(main);
+        screens.prepend(main);
+    }
+    return screens;
+}
+
+QPointF toModel(QPointF qtGlobal, const QRectF& main) {
+    return {qtGlobal.x() - main.left(), main.top() + main.height() - qtGlobal.y()};
+}
+
+QRectF frameToModel(const QRectF& g, const QRectF& main) {
+    return {g.left() - main.left(), main.top() + main.height() - (g.top() + g.height()),
+            g.width(), g.height()};
+}
+
+namespace {
+QRectF mainGeometry() {
+    const QScreen* main = QGuiApplication::primaryScreen();
+    return main ? QRectF(main->geometry()) : QRectF();
+}
+} // namespace
+
+QPointF toModel(QPointF qtGlobal) { return toModel(qtGlobal, mainGeometry()); }
+QRectF frameToModel(const QRectF& qtGeometry) { return frameToModel(qtGeometry, mainGeometry()); }
+QPointF mouseLocation() { return toModel(QCursor::pos()); }
+
+} // namespace ScreenSpace
