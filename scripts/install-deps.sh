@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Handwick needs to build, run and test, and
 # only those that are missing. Runs apt-get as root, through sudo otherwise.
+# Recommended packages are installed too: Qt's platform plugins and themes
+# come as recommendations.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/debian-packages.txt")
@@ -16,4 +18,4 @@ as_root=()
 echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq >&2
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
