@@ -1,11 +1,49 @@
 #include "handart/CustomHand.h"
+#include "handart/CutOut.h"
+#include "handart/HandPainter.h"
+#include "handart/PhotoReader.h"
+#include "handart/PhotoSprite.h"
+#include "prefs/Prefs.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+const QString kCustomID = QStringLiteral("custom");
+const QString kClassicID = QStringLiteral("classic");
+} // namespace
+
+struct CustomHand::Outcome {
+    enum class Failure { none, notPicture, noHand, notSaved };
+    Failure failure = Failure::none;
+    QImage image;
+    QByteArray png;
+};
 
 CustomHand& CustomHand::shared() {
-    static CustomHand* instance = new CustomHand();
+    static CustomHand* instance = new CustomHand(defaultFile());
     return *instance;
 }
 
-CustomHand::CustomHand(QObject* parent) : QObject(parent) {}
+QString CustomHand::defaultFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Handwick/custom-hand.png");
+}
+
+CustomHand::CustomHand(const QString& file, QObject* parent) : QObject(parent), m_file(file) {
+    // One import at a time: the last one started is the last to finish, and
+    // a burst of imports never holds more than one photo in memory.
+    m_workers.setMaxThreadCount(1);
+    // A missing or damaged file simply means there is no custom hand yet.
+    if (const auto stored = PhotoReader::read(m_file)) m_image = *stored;
+}
+
+CustomHand::~CustomHand() {
+    m_workers.waitForDone();
+}
 
 void CustomHand::setImage(const QImage& image) {
     if (image == m_image) return;
@@ -19,7 +57,88 @@ void CustomHand::setError(const QString& error) {
     emit errorChanged();
 }
 
-std::optional<HandSprite> CustomHand::sprite(double, double) const {
-    // The photo import fills this in; without an image there is no sprite.
-    return std::nullopt;
+std::optional<QImage> CustomHand::cutOut(const QImage& photo) {
+    return CutOut::make(photo);
+}
+
+CustomHand::Outcome CustomHand::prepare(const QString& path) {
+    Outcome outcome;
+    std::optional<QImage> photo = PhotoReader::read(path);
+    if (!photo) {
+        outcome.failure = Outcome::Failure::notPicture;
+        return outcome;
+    }
+    const std::optional<QImage> cut = CutOut::make(*photo);
+    photo.reset();
+    if (!cut) {
+        outcome.failure = Outcome::Failure::noHand;
+        return outcome;
+    }
+    QBuffer buffer(&outcome.png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!cut->save(&buffer, "PNG")) outcome.failure = Outcome::Failure::notSaved;
+    outcome.image = *cut;
+    return outcome;
+}
+
+void CustomHand::importPhoto(const QString& path) {
+    setError(QString());
+    m_workers.start([this, path] {
+        Outcome outcome = prepare(path);
+        QMetaObject::invokeMethod(
+            this, [this, outcome = std::move(outcome)] { finish(outcome); }, Qt::QueuedConnection);
+    });
+}
+
+void CustomHand::finish(const Outcome& outcome) {
+    using Failure = Outcome::Failure;
+    Failure failure = outcome.failure;
+    // Showing a hand that could not be stored would lose it at the next start:
+    // a failed write keeps the previous hand, file and choice.
+    if (failure == Failure::none && !store(outcome.png)) failure = Failure::notSaved;
+
+    switch (failure) {
+    case Failure::notPicture:
+        setError(tr("This file is not a picture Handwick can read."));
+        break;
+    case Failure::noHand:
+        setError(tr("No hand found in this photo. A plain background helps."));
+        break;
+    case Failure::notSaved:
+        setError(tr("Handwick could not save your hand. Check that there is free space and try "
+                    "again."));
+        break;
+    case Failure::none:
+        setError(QString()); // the last import to finish decides
+        setImage(outcome.image);
+        HandPainter::clearCache();
+        Prefs::shared().setHandID(kCustomID);
+        break;
+    }
+    emit importFinished(failure == Failure::none);
+}
+
+// Written to a temporary file and renamed over the old one: a crash or a full
+// disk never leaves a broken or half-written hand behind.
+bool CustomHand::store(const QByteArray& png) {
+    QDir().mkpath(QFileInfo(m_file).absolutePath());
+    QSaveFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(png) != png.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void CustomHand::remove() {
+    QFile::remove(m_file);
+    setImage(QImage());
+    HandPainter::clearCache();
+    if (Prefs::shared().handID() == kCustomID) Prefs::shared().setHandID(kClassicID);
+}
+
+std::optional<HandSprite> CustomHand::sprite(double height, double scale) const {
+    if (m_image.isNull()) return std::nullopt;
+    return PhotoSprite::make(m_image, height, scale);
 }

@@ -1,0 +1,28 @@
+#include "app/ImportCommand.h"
+#include "handart/CustomHand.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <cstdio>
+
+int ImportCommand::run(const QString& path) {
+    // A damaged file is an expected outcome here, reported on the one line;
+    // the decoders' own complaints would only clutter the output.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
+
+    CustomHand& hand = CustomHand::shared();
+    bool ok = false;
+    QEventLoop loop;
+    QObject::connect(&hand, &CustomHand::importFinished, &loop, [&](bool succeeded) {
+        ok = succeeded;
+        loop.quit();
+    });
+    hand.importPhoto(path);
+    loop.exec();
+
+    const QString line = ok ? QDir::toNativeSeparators(hand.file()) : hand.error();
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+    return ok ? 0 : 1;
+}

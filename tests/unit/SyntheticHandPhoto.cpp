@@ -1,0 +1,138 @@
+#include "SyntheticHandPhoto.h"
+
+#include <QBuffer>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <cmath>
+
+namespace SyntheticHandPhoto {
+namespace {
+QPainterPath capsule(QPointF from, QPointF to, double width) {
+    const QLineF line(from, to);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(-width / 2, -width / 2, line.length() + width, width), width / 2,
+                        width / 2);
+    QTransform place;
+    place.translate(from.x(), from.y());
+    place.rotate(-line.angle());
+    return place.map(path);
+}
+
+// A fist with the index finger up and the thumb along its side, in pixels of
+// a picture `h` pixels high, centred on `cx`.
+QPainterPath handShape(double cx, double h, QPointF& tip) {
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(cx - 0.11 * h, 0.74 * h, 0.22 * h, 0.3 * h), 0.04 * h, 0.04 * h);
+    QPainterPath palm;
+    palm.addRoundedRect(QRectF(cx - 0.15 * h, 0.44 * h, 0.3 * h, 0.36 * h), 0.07 * h, 0.07 * h);
+    hand = hand.united(palm);
+    const double fingerX = cx - 0.07 * h, fingerWidth = 0.085 * h;
+    hand = hand.united(
+        capsule({fingerX, 0.08 * h + fingerWidth / 2}, {fingerX, 0.5 * h}, fingerWidth));
+    hand = hand.united(capsule({cx - 0.13 * h, 0.66 * h}, {cx - 0.21 * h, 0.5 * h}, 0.08 * h));
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath knuckle;
+        knuckle.addEllipse(QPointF(cx + 0.01 * h + i * 0.065 * h, 0.46 * h), 0.04 * h, 0.045 * h);
+        hand = hand.united(knuckle);
+    }
+    tip = QPointF(fingerX, 0.08 * h);
+    return hand;
+}
+
+void paintBackdrop(QPainter& painter, const Options& o) {
+    const QRectF all(QPointF(), QSizeF(o.size));
+    if (o.backdrop == Backdrop::plain) {
+        painter.fillRect(all, o.background);
+        return;
+    }
+    // A lamp above-left: bright there, noticeably darker in the far corner.
+    QRadialGradient light(QPointF(0.2 * all.width(), -0.1 * all.height()), all.width() * 1.2);
+    light.setColorAt(0, o.background.lighter(108));
+    light.setColorAt(1, o.background.darker(135));
+    painter.fillRect(all, light);
+}
+
+void addNoise(QImage& image, double sigma, quint32 seed) {
+    QRandomGenerator random(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const auto jitter = [&](int c) {
+                const double u1 = std::max(1e-12, random.generateDouble());
+                const double g =
+                    std::sqrt(-2 * std::log(u1)) * std::cos(6.2831853 * random.generateDouble());
+                return std::clamp(int(std::lround(c + g * sigma)), 0, 255);
+            };
+            line[x] = qRgb(jitter(qRed(line[x])), jitter(qGreen(line[x])), jitter(qBlue(line[x])));
+        }
+    }
+}
+} // namespace
+
+Photo make(const Options& o) {
+    Photo result;
+    const double h = o.size.height();
+    const QPainterPath hand = handShape(o.centre * o.size.width(), h, result.tip);
+    result.hand = hand.boundingRect() & QRectF(QPointF(), QSizeF(o.size));
+
+    result.photo = QImage(o.size, QImage::Format_RGB32);
+    QPainter painter(&result.photo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBackdrop(painter, o);
+    if (o.withHand && o.castShadow) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 40));
+        painter.drawPath(hand.translated(0.03 * h, 0.02 * h));
+    }
+    QLinearGradient shade(result.hand.topLeft(), result.hand.bottomRight());
+    shade.setColorAt(0, o.skin.lighter(112));
+    shade.setColorAt(1, o.skin.darker(115));
+    painter.setBrush(shade);
+    painter.setPen(QPen(o.skin.darker(130), std::max(1.0, h / 300)));
+    if (o.withHand) painter.drawPath(hand);
+    painter.end();
+
+    if (o.noise > 0) addNoise(result.photo, o.noise, o.seed);
+    if (o.jpegQuality >= 0) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        result.photo.save(&buffer, "JPEG", o.jpegQuality);
+        result.photo = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
+    }
+
+    result.mask = QImage(o.size, QImage::Format_Grayscale8);
+    result.mask.fill(0);
+    QPainter masker(&result.mask);
+    masker.setRenderHint(QPainter::Antialiasing);
+    if (o.withHand) masker.fillPath(hand, Qt::white);
+    return result;
+}
+
+double overlap(const QImage& a, const QImage& b) {
+    const QImage left = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage right = b.convertToFormat(QImage::Format_Grayscale8)
+                             .scaled(left.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 both = 0, either = 0;
+    for (int y = 0; y < left.height(); ++y) {
+        const uchar* l = left.constScanLine(y);
+        const uchar* r = right.constScanLine(y);
+        for (int x = 0; x < left.width(); ++x) {
+            both += l[x] >= 128 && r[x] >= 128;
+            either += l[x] >= 128 || r[x] >= 128;
+        }
+    }
+    return either ? double(both) / double(either) : 1.0;
+}
+double overlapWithCutOut(const QImage& cutOut, const Photo& photo) {
+    const QImage rgba = cutOut.convertToFormat(QImage::Format_RGBA8888);
+    QImage alpha(rgba.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < rgba.height(); ++y)
+        for (int x = 0; x < rgba.width(); ++x)
+            alpha.scanLine(y)[x] = rgba.constScanLine(y)[4 * x + 3];
+    return overlap(alpha, photo.mask.copy(photo.hand.toAlignedRect()));
+}
+} // namespace SyntheticHandPhoto
