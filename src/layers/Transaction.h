@@ -5,7 +5,8 @@
 // Groups layer changes. Transactions nest; settings made inside one apply to
 // the changes made until its commit (an inner transaction starts with the
 // outer one's settings). Outside any explicit transaction changes behave as
-// in a default one: implicit animations allowed, 0.25 s, no completion.
+// in a default one: implicit animations allowed, 0.25 s, no completion (the
+// setters below do nothing there).
 //
 // Like the platform, all changes of one turn of the event loop also form an
 // implicit transaction: a layer added in it shows its final state at once,
