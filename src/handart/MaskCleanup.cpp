@@ -33,17 +33,19 @@ cv::Mat largestWithNeighbours(const cv::Mat& mask) {
     return kept;
 }
 
-void fillSmallHoles(cv::Mat& mask) {
+// Every pocket of "background" that the subject encloses is taken as part of
+// it: a pointing hand has no real holes worth keeping, while a pale palm or a
+// white glove on a pale background often reads as background inside its own
+// outline, and a missing palm is far worse than a filled gap.
+void fillEnclosedHoles(cv::Mat& mask) {
     const cv::Mat holes = mask == 0;
     cv::Mat labels, stats, centroids;
     const int count = cv::connectedComponentsWithStats(holes, labels, stats, centroids, 4, CV_32S);
-    const int maxArea = mask.cols * mask.rows / 50;
     std::vector<uchar> fill(count, 0);
     for (int i = 1; i < count; ++i) {
         const int x = stats.at<int>(i, cv::CC_STAT_LEFT), y = stats.at<int>(i, cv::CC_STAT_TOP);
         const int w = stats.at<int>(i, cv::CC_STAT_WIDTH), h = stats.at<int>(i, cv::CC_STAT_HEIGHT);
-        const bool touchesEdge = x == 0 || y == 0 || x + w == mask.cols || y + h == mask.rows;
-        fill[i] = !touchesEdge && stats.at<int>(i, cv::CC_STAT_AREA) <= maxArea;
+        fill[i] = !(x == 0 || y == 0 || x + w == mask.cols || y + h == mask.rows);
     }
     for (int y = 0; y < mask.rows; ++y) {
         const int* label = labels.ptr<int>(y);
@@ -60,6 +62,6 @@ cv::Mat MaskCleanup::keepSubject(const cv::Mat& mask) {
     cv::morphologyEx(mask, smooth, cv::MORPH_OPEN, disc(3));
     cv::morphologyEx(smooth, smooth, cv::MORPH_CLOSE, disc(5));
     cv::Mat subject = largestWithNeighbours(smooth);
-    fillSmallHoles(subject);
+    fillEnclosedHoles(subject);
     return subject;
 }

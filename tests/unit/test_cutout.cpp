@@ -1,6 +1,9 @@
 #include "SyntheticHandPhoto.h"
 #include "handart/CustomHand.h"
 #include "handart/CutOut.h"
+#include "handart/HandPainter.h"
+
+#include <QPainter>
 
 #include <QColorSpace>
 #include <QPainter>
@@ -74,6 +77,20 @@ class TestCutOut : public QObject {
         QVERIFY2(QLineF(tip, expected).length() < 0.03 * cut->height(),
                  qPrintable(QStringLiteral("tip %1,%2").arg(tip.x()).arg(tip.y())));
         QCOMPARE(cut->pixelColor(0, 0).alpha(), 0); // beside the finger: background
+    }
+
+    void aWhiteGloveOnAPaleBackgroundKeepsItsPalm() {
+        // The glove's fill is nearly the background's colour; only its dark
+        // outline stands out. What the outline encloses is still the hand.
+        const HandSprite glove = HandPainter::render(HandSkin::classic(), 400, 1);
+        QImage photo(600, 560, QImage::Format_RGB32);
+        photo.fill(QColor(242, 242, 242));
+        QPainter(&photo).drawImage(100, 60, glove.image);
+        const auto cut = CutOut::make(photo);
+        QVERIFY(cut);
+        // The middle of the palm, well inside the outline, is opaque.
+        const QPointF palm(cut->width() * 0.45, cut->height() * 0.6);
+        QCOMPARE(cut->pixelColor(palm.toPoint()).alpha(), 255);
     }
 
     void bigPhotosGiveCutOutsSixHundredHigh() {
