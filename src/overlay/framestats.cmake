@@ -1,0 +1,1 @@
+target_sources(handwick_core PRIVATE overlay/FrameStats.cpp)

@@ -1,0 +1,35 @@
+#pragma once
+// The real handwick program (HANDWICK_BIN) started for one test with a home
+// of its own, so no settings carry over between tests. Ended by its PID.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class HandwickProcess {
+  public:
+    // `extra` is added to the environment (for example HANDWICK_FRAME_STATS).
+    explicit HandwickProcess(const QProcessEnvironment& extra = {});
+    ~HandwickProcess();
+    HandwickProcess(const HandwickProcess&) = delete;
+    HandwickProcess& operator=(const HandwickProcess&) = delete;
+
+    static QString program();
+
+    // Starts the program; false (with a reason in errorString()) when it cannot.
+    bool start(const QStringList& arguments = {});
+    qint64 pid() const { return m_process.processId(); }
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    QString errorString() const { return m_error; }
+    // What the program printed so far (standard output and error together).
+    QString output();
+    // Asks it to end (SIGTERM), then kills it if it does not.
+    void stop();
+
+  private:
+    QTemporaryDir m_home;
+    QProcess m_process;
+    QString m_error;
+    QByteArray m_output;
+};

@@ -1,0 +1,158 @@
+#include "XProbe.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace {
+// Big enough to cover a screen: menus, balloons and the tray icon are smaller.
+constexpr int leastOverlaySide = 400;
+constexpr int largestTrayIconSide = 64;
+
+template <typename T> struct Reply {
+    T* p;
+    explicit Reply(T* reply) : p(reply) {}
+    ~Reply() { std::free(p); }
+    Reply(const Reply&) = delete;
+    Reply& operator=(const Reply&) = delete;
+    T* operator->() const { return p; }
+    explicit operator bool() const { return p != nullptr; }
+};
+} // namespace
+
+XProbe::XProbe() {
+    int screenNumber = 0;
+    m_c = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(m_c)) return;
+    auto it = xcb_setup_roots_iterator(xcb_get_setup(m_c));
+    for (int i = 0; i < screenNumber && it.rem > 1; ++i)
+        xcb_screen_next(&it);
+    m_root = it.data->root;
+    m_screenSize = QSize(it.data->width_in_pixels, it.data->height_in_pixels);
+    m_pidAtom = atom("_NET_WM_PID");
+    m_activeAtom = atom("_NET_ACTIVE_WINDOW");
+}
+
+XProbe::~XProbe() {
+    if (m_c) xcb_disconnect(m_c);
+}
+
+bool XProbe::isConnected() const {
+    return m_c && !xcb_connection_has_error(m_c) && m_root;
+}
+
+uint32_t XProbe::atom(const char* name) {
+    Reply reply(xcb_intern_atom_reply(
+        m_c, xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : 0;
+}
+
+std::optional<uint32_t> XProbe::pidOf(uint32_t window) {
+    Reply reply(xcb_get_property_reply(
+        m_c, xcb_get_property(m_c, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.p) < 4) return std::nullopt;
+    return *static_cast<uint32_t*>(xcb_get_property_value(reply.p));
+}
+
+void XProbe::collect(uint32_t window, int64_t pid, QList<Window>& out) {
+    Reply tree(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
+    if (!tree) return; // the window went away while we looked
+    const xcb_window_t* children = xcb_query_tree_children(tree.p);
+    const int count = xcb_query_tree_children_length(tree.p);
+    for (int i = 0; i < count; ++i) {
+        const xcb_window_t child = children[i];
+        if (pidOf(child) == std::optional<uint32_t>(uint32_t(pid))) {
+            Reply attributes(xcb_get_window_attributes_reply(
+                m_c, xcb_get_window_attributes(m_c, child), nullptr));
+            Reply geometry(xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, child), nullptr));
+            Reply where(xcb_translate_coordinates_reply(
+                m_c, xcb_translate_coordinates(m_c, child, m_root, 0, 0), nullptr));
+            if (attributes && geometry && where) {
+                Window w;
+                w.id = child;
+                w.parent = window;
+                w.rect = QRect(where->dst_x, where->dst_y, geometry->width, geometry->height);
+                w.overrideRedirect = attributes->override_redirect;
+                w.viewable = attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+                out << w;
+            }
+        }
+        collect(child, pid, out);
+    }
+}
+
+QList<XProbe::Window> XProbe::windowsOf(int64_t pid) {
+    QList<Window> found;
+    if (isConnected()) collect(m_root, pid, found);
+    return found;
+}
+
+QList<XProbe::Window> XProbe::overlaysOf(int64_t pid) {
+    QList<Window> overlays;
+    for (const Window& w : windowsOf(pid))
+        if (w.viewable && w.overrideRedirect && w.parent == m_root &&
+            w.rect.width() >= leastOverlaySide && w.rect.height() >= leastOverlaySide)
+            overlays << w;
+    return overlays;
+}
+
+std::optional<XProbe::Window> XProbe::trayIconOf(int64_t pid) {
+    for (const Window& w : windowsOf(pid))
+        if (w.viewable && w.parent != m_root && w.rect.width() <= largestTrayIconSide &&
+            w.rect.height() <= largestTrayIconSide)
+            return w;
+    return std::nullopt;
+}
+
+QList<XProbe::Window> XProbe::popupsOf(int64_t pid) {
+    const auto tray = trayIconOf(pid);
+    const QList<Window> overlays = overlaysOf(pid);
+    QList<Window> popups;
+    for (const Window& w : windowsOf(pid)) {
+        const bool isOverlay = std::any_of(overlays.begin(), overlays.end(),
+                                           [&w](const Window& o) { return o.id == w.id; });
+        if (w.viewable && !isOverlay && !(tray && tray->id == w.id)) popups << w;
+    }
+    return popups;
+}
+
+QImage XProbe::screenshot(const QRect& area) {
+    const QRect screen(QPoint(0, 0), m_screenSize);
+    const QRect r = area.isNull() ? screen : area.intersected(screen);
+    if (!isConnected() || r.isEmpty()) return {};
+    Reply image(xcb_get_image_reply(m_c,
+                                    xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root,
+                                                  int16_t(r.x()), int16_t(r.y()),
+                                                  uint16_t(r.width()), uint16_t(r.height()), ~0u),
+                                    nullptr));
+    if (!image || image->depth != 24) return {};
+    const int bytes = xcb_get_image_data_length(image.p);
+    if (bytes < r.width() * r.height() * 4) return {};
+    // Depth 24 comes as 32 bits per pixel, blue first: Qt's RGB32.
+    return QImage(xcb_get_image_data(image.p), r.width(), r.height(), r.width() * 4,
+                  QImage::Format_RGB32)
+        .copy();
+}
+
+QPoint XProbe::mouse() {
+    Reply reply(xcb_query_pointer_reply(m_c, xcb_query_pointer(m_c, m_root), nullptr));
+    return reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
+}
+
+void XProbe::warpMouse(QPoint to) {
+    xcb_warp_pointer(m_c, XCB_WINDOW_NONE, m_root, 0, 0, 0, 0, int16_t(to.x()), int16_t(to.y()));
+    xcb_flush(m_c);
+}
+
+uint32_t XProbe::activeWindow() {
+    Reply reply(xcb_get_property_reply(
+        m_c, xcb_get_property(m_c, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.p) < 4) return 0;
+    return *static_cast<uint32_t*>(xcb_get_property_value(reply.p));
+}
+
+uint32_t XProbe::focusWindow() {
+    Reply reply(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+    return reply ? reply->focus : 0;
+}

@@ -1,0 +1,1 @@
+handwick_unit_test(test_framestats unit/test_framestats.cpp)
