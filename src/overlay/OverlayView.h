@@ -18,6 +18,9 @@ public:
     // Installs a hand sprite; does nothing when `key` is the one installed.
     void use(const HandSprite& sprite, const QString& key);
 
+    // The next `use` installs whatever it is given (the custom photo changed).
+    void forgetSprite() { m_spriteKey.clear(); }
+
     double scale() const { return m_scale; }
     QString spriteKey() const { return m_spriteKey; }
     const std::optional<HandSprite>& sprite() const { return m_sprite; }

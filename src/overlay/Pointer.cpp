@@ -1,4 +1,5 @@
 #include "overlay/Pointer.h"
+#include "handart/CustomHand.h"
 #include "layers/LayerAnimator.h"
 #include "layers/MediaClock.h"
 #include "overlay/OverlayWindow.h"
@@ -38,6 +39,13 @@ Pointer::Pointer() {
     });
     connect(qApp, &QGuiApplication::screenRemoved, this, scheduleScreensChanged);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, scheduleScreensChanged);
+
+    // A new or removed photo keeps the "custom" sprite key: drop the installed
+    // sprites so the next frame shows the new hand.
+    connect(&CustomHand::shared(), &CustomHand::imageChanged, this, [this] {
+        for (auto& window : m_windows) window->view().forgetSprite();
+        wake();
+    });
 
     // Any setting the tick reads may change what is drawn: wake the clock.
     Prefs& prefs = Prefs::shared();

@@ -50,18 +50,13 @@ QPainterPath trailPath(const std::vector<TrailPoint>& trail, QPointF origin) {
 void placeOnWindow(OverlayWindow& window, const Motion& motion, QPointF mouse,
                    const FrameSettings& s) {
     OverlayView& v = window.view();
-    // QRectF::contains counts the right and top edges in; a screen owns the
-    // half-open area so a point on a shared edge belongs to one screen only.
     const QRectF f = window.modelFrame();
-    const auto owns = [&f](QPointF p) {
-        return p.x() >= f.left() && p.x() < f.right() && p.y() >= f.top() && p.y() < f.bottom();
-    };
     const QPointF o = f.topLeft(); // the frame's origin: its bottom-left corner, y up
 
     v.dim->setHidden(!s.spotlight);
     if (s.spotlight) v.dim->setPath(dimPath(v.root->bounds(), f, motion.spot, s.spotlightRadius));
 
-    const bool showHand = owns(mouse);
+    const bool showHand = ScreenSpace::holds(f, mouse);
     v.arm->setHidden(!showHand || s.laser);
     v.laser->setHidden(!(showHand && s.laser));
     v.trail->setHidden(!(showHand && s.laser));

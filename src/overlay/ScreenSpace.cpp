@@ -35,4 +35,8 @@ QPointF toModel(QPointF qtGlobal) { return toModel(qtGlobal, mainGeometry()); }
 QRectF frameToModel(const QRectF& qtGeometry) { return frameToModel(qtGeometry, mainGeometry()); }
 QPointF mouseLocation() { return toModel(QCursor::pos()); }
 
+bool holds(const QRectF& f, QPointF p) {
+    return p.x() >= f.left() && p.x() < f.right() && p.y() > f.top() && p.y() <= f.bottom();
+}
+
 } // namespace ScreenSpace

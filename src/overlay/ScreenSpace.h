@@ -20,6 +20,11 @@ QRectF frameToModel(const QRectF& qtGeometry, const QRectF& mainGeometry);
 // The same, against the current main screen (a 0-size screen if there is none).
 QPointF toModel(QPointF qtGlobal);
 QRectF frameToModel(const QRectF& qtGeometry);
+// Whether a screen with this model frame holds the point. The mouse reports
+// whole Qt pixels, which land on y in (bottom, top] after the flip: the top
+// pixel row is y = top, and a row shared by two stacked screens goes to one.
+bool holds(const QRectF& modelFrame, QPointF point);
+
 // The mouse position in model coordinates, without an event.
 QPointF mouseLocation();
 } // namespace ScreenSpace

@@ -104,6 +104,26 @@ private slots:
         QVERIFY(!v.arm->allowsImplicitAnimation("position"));
     }
 
+    void everyPixelRowBelongsToExactlyOneScreen_data() {
+        QTest::addColumn<QPointF>("qtMouse");
+        QTest::addColumn<int>("screen"); // 0 main, 1 below it, -1 none
+        QTest::newRow("top row of the main screen") << QPointF(500, 0) << 0;
+        QTest::newRow("bottom row of the main screen") << QPointF(500, 1079) << 0;
+        QTest::newRow("top row of the screen below") << QPointF(500, 1080) << 1;
+        QTest::newRow("bottom row of the screen below") << QPointF(500, 2159) << 1;
+        QTest::newRow("left column") << QPointF(0, 500) << 0;
+        QTest::newRow("past the right edge") << QPointF(1920, 500) << -1;
+    }
+    void everyPixelRowBelongsToExactlyOneScreen() {
+        QFETCH(QPointF, qtMouse);
+        QFETCH(int, screen);
+        const QRectF main(0, 0, 1920, 1080);
+        const QRectF frames[] = {ScreenSpace::frameToModel(main, main),
+                                 ScreenSpace::frameToModel({0, 1080, 1920, 1080}, main)};
+        const QPointF mouse = ScreenSpace::toModel(qtMouse, main);
+        for (int i = 0; i < 2; ++i) QCOMPARE(ScreenSpace::holds(frames[i], mouse), i == screen);
+    }
+
     void modelCoordinatesHaveYUpFromTheMainScreensBottomLeft() {
         const QRectF main(0, 0, 1440, 900);
         QCOMPARE(ScreenSpace::toModel({0, 900}, main), QPointF(0, 0));
