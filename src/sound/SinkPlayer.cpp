@@ -1,4 +1,5 @@
 #include "sound/SinkPlayer.h"
+#include "sound/ExitGuard.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -44,6 +45,9 @@ bool SinkPlayer::ensureSink() {
     if (device.isNull() || !device.isFormatSupported(pcmFormat())) return false;
     m_sink = std::make_unique<QAudioSink>(device, pcmFormat());
     m_deviceId = device.id();
+    // The sound library is set up now; from here on the process must not run
+    // its clean-up at exit while this thread may still be inside it.
+    ExitGuard::skipLibraryCleanUp();
     connect(m_sink.get(), &QAudioSink::stateChanged, this, &SinkPlayer::stateChanged);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "sound/SinkVoices.h"
 
+#include "sound/ExitGuard.h"
 #include "sound/QuietAudioLog.h"
 
 #include <QDeadlineTimer>
@@ -18,25 +19,6 @@ struct AudioMailbox {
 
 namespace {
 constexpr int shutDownWaitMs = 500;
-
-// A thread stuck in the sound server holds the sound library's locks, and the
-// library's own clean-up at exit would abort on them. So a process that still
-// has such a thread when it ends skips that clean-up and ends at once, with
-// the status it was given.
-void endWithoutAudioCleanUp(int status, void*) {
-    std::fflush(nullptr);
-    std::_Exit(status);
-}
-void endAtExitWithoutAudioCleanUp() {
-    static std::once_flag once;
-    // Registered after the sound library's globals, so it runs before their clean-up.
-#ifdef __GLIBC__
-    std::call_once(once, [] { on_exit(endWithoutAudioCleanUp, nullptr); });
-#else
-    std::call_once(once,
-                   [] { std::atexit([] { endWithoutAudioCleanUp(EXIT_SUCCESS, nullptr); }); });
-#endif
-}
 
 class SinkVoice final : public Voice {
   public:
@@ -104,7 +86,7 @@ void SinkVoiceFactory::shutDown() {
     if (m_thread->wait(QDeadlineTimer(shutDownWaitMs)))
         delete m_thread;
     else
-        endAtExitWithoutAudioCleanUp();
+        ExitGuard::skipLibraryCleanUp();
     m_thread = nullptr;
     m_anchor = nullptr;
 }
