@@ -83,7 +83,11 @@ QPainterPath visibleStroke(const QPainter& painter, const QPainterPath& path, do
         } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
             const auto c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
             const QPointF q1(e.x, e.y), q2(c2.x, c2.y), q3(end.x, end.y);
-            if (boxOf({at, q1, q2, q3}).intersects(box)) {
+            // Inclusive: a straight curve's box has no height, and QRectF::intersects
+            // never counts an empty rectangle in.
+            const QRectF b = boxOf({at, q1, q2, q3});
+            if (b.left() <= box.right() && b.right() >= box.left() && b.top() <= box.bottom() &&
+                b.bottom() >= box.top()) {
                 if (!connected) out.moveTo(at);
                 out.cubicTo(q1, q2, q3);
                 connected = true;

@@ -1,6 +1,10 @@
 #include "overlay/Ink.h"
 
+#include "layers/Animation.h"
+#include "layers/TextLayer.h"
 #include "prefs/SafeNumbers.h"
+
+#include <QFont>
 
 #include <QRectF>
 #include <algorithm>
@@ -56,6 +60,42 @@ QPainterPath stroke(const std::vector<QPointF>& points, bool straight) {
 
 namespace Ink {
 
+std::shared_ptr<ShapeLayer> layer(Tool tool, InkColor color, double penWidth) {
+    const double w = SafeNumbers::penWidth(penWidth);
+    const QColor c = ns(color);
+    auto stroke = ShapeLayer::make();
+    stroke->setLineCap(Qt::RoundCap);
+    stroke->setLineJoin(Qt::RoundJoin);
+    stroke->disableImplicitAnimations({QStringLiteral("path"), QStringLiteral("opacity")});
+    stroke->setFillColor(QColor()); // none
+    stroke->setStrokeColor(c);
+    stroke->setLineWidth(w);
+    stroke->setShadowOpacity(0.25);
+    switch (tool) {
+    case Tool::arrow:
+        stroke->setFillColor(c); // the head is a filled triangle
+        stroke->setLineWidth(w + 1.0);
+        break;
+    case Tool::highlighter: {
+        QColor translucent = c;
+        translucent.setAlphaF(0.38f);
+        stroke->setStrokeColor(translucent);
+        stroke->setLineWidth(w * 4.4);
+        stroke->setLineCap(Qt::FlatCap);
+        stroke->setShadowOpacity(0);
+        break;
+    }
+    case Tool::pen:
+    case Tool::box:
+    case Tool::steps:
+        break;
+    }
+    stroke->setShadowColor(Qt::black);
+    stroke->setShadowRadius(2.0);
+    stroke->setShadowOffset({0, -1.0});
+    return stroke;
+}
+
 QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, double penWidth) {
     if (points.empty()) return {};
     switch (tool) {
@@ -69,6 +109,39 @@ QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, 
         return stroke(points, straight);
     }
     return {};
+}
+
+LayerPtr step(int number, QPointF centre, InkColor color, double scale) {
+    auto badge = Layer::make();
+    badge->setValue(QStringLiteral("step"), number);
+    badge->setBounds({0, 0, stepDiameter, stepDiameter});
+    badge->setPosition(centre);
+    badge->setCornerRadius(stepDiameter / 2);
+    badge->setBackgroundColor(ns(color));
+    badge->setBorderColor(Qt::white);
+    badge->setBorderWidth(3.0);
+    badge->setShadowOpacity(0.3);
+    badge->setShadowRadius(3.0);
+    badge->setShadowOffset({0, -1.5});
+
+    auto digits = TextLayer::make();
+    digits->setString(QString::number(number));
+    QFont font;
+    font.setWeight(QFont::ExtraBold); // heavy digits read at a glance
+    digits->setFont(font);
+    digits->setFontSize(17);
+    digits->setAlignment(Qt::AlignHCenter);
+    // Dark digits where white would vanish on the light colours.
+    const bool light = color == InkColor::sun || color == InkColor::lime;
+    digits->setForegroundColor(light ? Qt::black : Qt::white);
+    digits->setContentsScale(scale);
+    digits->setFrame({0, 6, stepDiameter, 22});
+    badge->addSublayer(digits);
+
+    SpringAnimation pop(QStringLiteral("transform.scale"), 0.3, 1.0);
+    pop.damping = 11;
+    badge->addAnimation(pop, QStringLiteral("pop"));
+    return badge;
 }
 
 } // namespace Ink

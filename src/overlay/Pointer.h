@@ -98,6 +98,8 @@ private:
     bool m_screensChangePending = false;
 
     void ripple(QPointF point, OverlayView& view);
+    // Fades the item out `seconds` from now, unless it is gone by then.
+    void scheduleFade(const LayerPtr& layer, double seconds);
 
     std::vector<LayerPtr> m_items;
     std::shared_ptr<ShapeLayer> m_current;

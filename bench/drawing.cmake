@@ -1,0 +1,1 @@
+handwick_bench(bench_drawing drawing.cpp)

@@ -1,0 +1,227 @@
+// Tapping and drawing on one overlay view: the gesture's states, the steps
+// tool, laser mode, Shift, the tap's sound and ring.
+#include "DrawingFixture.h"
+#include "layers/LayerAnimator.h"
+#include "layers/MediaClock.h"
+#include "overlay/Ink.h"
+#include "overlay/OverlayView.h"
+#include "overlay/Pointer.h"
+#include "overlay/TapSounds.h"
+#include "prefs/Prefs.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+using Moves = std::vector<QPointF>;
+
+std::shared_ptr<ShapeLayer> strokeIn(const OverlayView& view, int index = 0) {
+    return std::dynamic_pointer_cast<ShapeLayer>(view.ink->sublayers().at(std::size_t(index)));
+}
+} // namespace
+
+class TestDrawingGestures : public QObject {
+    Q_OBJECT
+    Pointer& pointer = Pointer::shared();
+    Prefs& prefs = Prefs::shared();
+    std::unique_ptr<OverlayView> view;
+    QList<QPair<TapSound, double>> played;
+
+    void drag(QPointF from, const Moves& moves, bool straight = false) {
+        pointer.down(from, *view);
+        for (QPointF p : moves)
+            pointer.dragged(p, straight, *view);
+        pointer.up(*view);
+    }
+
+  private slots:
+    void init() {
+        DrawingFixture::resetPrefs();
+        pointer.clear();
+        view = std::make_unique<OverlayView>(QSizeF(800, 600), 2.0);
+        played.clear();
+        TapSounds::setPlayer([this](TapSound s, double v) { played.append({s, v}); });
+    }
+    void cleanup() {
+        TapSounds::setPlayer(nullptr);
+        MediaClock::setSource(nullptr);
+    }
+
+    // Up to 3 points from where the button went down is a tap; beyond, a
+    // stroke starts there, leaving out the small moves before.
+    void aDragStartsOnlyBeyondThreePoints_data() {
+        QTest::addColumn<Moves>("moves");
+        QTest::addColumn<bool>("draws");
+        QTest::addColumn<int>("pathPoints");
+        QTest::newRow("still") << Moves{} << false << 0;
+        QTest::newRow("exactly 3 right") << Moves{{101, 100}, {103, 100}} << false << 0;
+        QTest::newRow("exactly 3 down") << Moves{{100, 97}} << false << 0;
+        QTest::newRow("3.01") << Moves{{101, 100}, {102, 100}, {103.01, 100}} << true << 2;
+        QTest::newRow("then on") << Moves{{102, 100}, {110, 104}, {120, 110}} << true << 3;
+    }
+    void aDragStartsOnlyBeyondThreePoints() {
+        QFETCH(Moves, moves);
+        QFETCH(bool, draws);
+        QFETCH(int, pathPoints);
+        QSignalSpy emptied(&pointer, &Pointer::inkEmptyChanged);
+        drag({100, 100}, moves);
+        QCOMPARE(int(pointer.items().size()), draws ? 1 : 0);
+        QCOMPARE(pointer.inkEmpty(), !draws);
+        QCOMPARE(emptied.count(), draws ? 1 : 0);
+        QCOMPARE(int(view->effects->sublayers().size()), 1); // the tap ring plays either way
+        QCOMPARE(int(played.size()), 1);
+        if (!draws) {
+            QVERIFY(view->ink->sublayers().empty());
+            return;
+        }
+        const QPainterPath path = strokeIn(*view)->path();
+        QCOMPARE(QPointF(path.elementAt(0)), QPointF(100, 100));
+        QCOMPARE(QPointF(path.elementAt(path.elementCount() - 1)), moves.back());
+        // Two points make one segment; three a curve through the midpoint.
+        QCOMPARE(path.elementCount(), pathPoints == 2 ? 2 : 5);
+    }
+
+    void theStrokeKeepsItsStartingColourAndWidth() {
+        prefs.setColor(InkColor::lime);
+        prefs.setPenWidth(8);
+        pointer.down({10, 10}, *view);
+        pointer.dragged({40, 10}, false, *view);
+        prefs.setColor(InkColor::violet);
+        prefs.setPenWidth(2);
+        pointer.dragged({80, 20}, false, *view);
+        pointer.up(*view);
+        const auto stroke = strokeIn(*view);
+        QCOMPARE(stroke->strokeColor(), ns(InkColor::lime));
+        QCOMPARE(stroke->lineWidth(), 8.0);
+        QCOMPARE(stroke->frame(), view->root->bounds());
+    }
+
+    // Shift switches the whole stroke between straight and free at each move.
+    void shiftStraightensTheWholeStrokeWhileHeld() {
+        pointer.down({0, 0}, *view);
+        pointer.dragged({20, 30}, false, *view);
+        pointer.dragged({40, 10}, false, *view);
+        pointer.dragged({60, 50}, false, *view);
+        const auto stroke = strokeIn(*view);
+        QVERIFY(stroke->path().elementCount() > 2);
+        pointer.dragged({80, 40}, true, *view);
+        QCOMPARE(stroke->path().elementCount(), 2);
+        QCOMPARE(QPointF(stroke->path().elementAt(1)), QPointF(80, 40));
+        pointer.dragged({90, 45}, false, *view);
+        QVERIFY(stroke->path().elementCount() > 2);
+        QCOMPARE(QPointF(stroke->path().elementAt(stroke->path().elementCount() - 1)),
+                 QPointF(90, 45));
+        pointer.up(*view);
+    }
+
+    void theStepsToolPlacesABadgeWhereTheButtonWentDown() {
+        prefs.setTool(Tool::steps);
+        QSignalSpy numbered(&pointer, &Pointer::stepNumberChanged);
+        drag({200, 150}, {{230, 180}, {300, 200}});
+        QVERIFY(view->effects->sublayers().empty()); // a badge, not a ring
+        QCOMPARE(int(view->ink->sublayers().size()), 1);
+        const LayerPtr badge = view->ink->sublayers().front();
+        QCOMPARE(badge->position(), QPointF(200, 150));
+        QCOMPARE(badge->value("step").toInt(), 1);
+        QCOMPARE(pointer.stepNumber(), 2);
+        QCOMPARE(numbered.count(), 1);
+        QCOMPARE(pointer.items().back(), badge);
+        QCOMPARE(int(played.size()), 1);
+        // Its digits are rendered for the view's screen.
+        QCOMPARE(badge->sublayers().front()->contentsScale(), 2.0);
+    }
+
+    void withTheLaserOnTheStepsToolTapsAndDrawsAPen() {
+        prefs.setTool(Tool::steps);
+        prefs.setLaser(true);
+        drag({50, 50}, {});
+        QCOMPARE(int(view->effects->sublayers().size()), 1);
+        QVERIFY(pointer.items().empty());
+        drag({50, 50}, {{60, 50}, {90, 70}});
+        QCOMPARE(int(pointer.items().size()), 1);
+        const auto stroke = strokeIn(*view);
+        QVERIFY(!stroke->fillColor().isValid());
+        QCOMPARE(stroke->lineWidth(), 5.0);
+        QCOMPARE(pointer.stepNumber(), 1);
+    }
+
+    void theTapPlaysTheChosenSoundUnlessMuted_data() {
+        QTest::addColumn<bool>("muted");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<int>("plays");
+        QTest::addColumn<double>("heard");
+        QTest::newRow("default") << false << 0.6 << 1 << 0.6;
+        QTest::newRow("quiet") << false << 0.1 << 1 << 0.1;
+        QTest::newRow("muted") << true << 0.6 << 0 << 0.0;
+        QTest::newRow("stored NaN") << false << qQNaN() << 1 << 0.6;
+        QTest::newRow("stored huge") << false << 1e300 << 1 << 1.0;
+    }
+    void theTapPlaysTheChosenSoundUnlessMuted() {
+        QFETCH(bool, muted);
+        QFETCH(double, stored);
+        QFETCH(int, plays);
+        QFETCH(double, heard);
+        prefs.setMuted(muted);
+        prefs.setVolume(stored);
+        prefs.setSound(TapSound::chime);
+        drag({10, 10}, {{50, 50}}); // also when the press goes on to draw
+        QCOMPARE(int(played.size()), plays);
+        if (plays) QCOMPARE(played.front(), qMakePair(TapSound::chime, heard));
+        QCOMPARE(int(view->effects->sublayers().size()), 1); // the ring plays muted too
+    }
+
+    void theRingSpreadsFadesAndGoes() {
+        double now = 50.0;
+        MediaClock::setSource([&now] { return now; });
+        prefs.setColor(InkColor::sky);
+        pointer.down({300, 200}, *view);
+        pointer.up(*view);
+        const auto ring = std::dynamic_pointer_cast<ShapeLayer>(view->effects->sublayers().front());
+        QVERIFY(ring);
+        QCOMPARE(ring->path().boundingRect(), QRectF(-22, -22, 44, 44));
+        QCOMPARE(ring->position(), QPointF(300, 200));
+        QVERIFY(std::abs(ring->fillColor().alphaF() - 0.18f) < 1e-3f);
+        QCOMPARE(ring->strokeColor(), ns(InkColor::sky));
+        QCOMPARE(ring->lineWidth(), 3.0);
+        QCOMPARE(ring->opacity(), 0.0);
+        QVERIFY(ring->animationForKey("tap"));
+        LayerAnimator::advance();
+        QCOMPARE(ring->presentationValue("transform.scale").toDouble(), 0.25);
+        QCOMPARE(ring->presentationValue("opacity").toDouble(), 1.0);
+        now += 0.2;
+        LayerAnimator::advance();
+        const double scale = ring->presentationValue("transform.scale").toDouble();
+        QVERIFY(scale > 0.25 + 1.25 * 0.2 / 0.45); // eased out: ahead of linear
+        now += 0.26;
+        LayerAnimator::advance();
+        QVERIFY(!ring->superlayer());
+        QVERIFY(view->effects->sublayers().empty());
+    }
+
+    void clearingMidDragEndsTheStrokeButNotTheDrag() {
+        pointer.down({0, 0}, *view);
+        pointer.dragged({30, 30}, false, *view);
+        QCOMPARE(int(view->ink->sublayers().size()), 1);
+        pointer.clear();
+        QVERIFY(view->ink->sublayers().empty());
+        pointer.dragged({60, 60}, false, *view);
+        pointer.up(*view);
+        QVERIFY(view->ink->sublayers().empty());
+        QVERIFY(pointer.items().empty());
+        QVERIFY(pointer.inkEmpty());
+    }
+
+    // A release that never arrived must not leave ink that undo and clear
+    // cannot reach.
+    void aPressWithoutTheLastReleaseKeepsTheStrokeAsInk() {
+        pointer.down({0, 0}, *view);
+        pointer.dragged({30, 30}, false, *view);
+        pointer.down({100, 100}, *view);
+        QCOMPARE(int(pointer.items().size()), 1);
+        pointer.clear();
+        QVERIFY(view->ink->sublayers().empty());
+    }
+};
+
+DRAWING_TEST_MAIN(TestDrawingGestures)
+#include "test_drawing_gestures.moc"
