@@ -89,8 +89,7 @@ void Pointer::turnOff() {
     emit isOnChanged();
     m_clock.invalidate();
     clear();
-    for (auto& window : m_windows) window->hide();
-    m_windows.clear();
+    dropWindows();
     ActiveWindow::shared().reactivate();
     if (onChange) onChange(false);
 }
@@ -113,9 +112,18 @@ void Pointer::wake() {
     if (m_isOn) m_clock.wake();
 }
 
-void Pointer::buildWindows() {
-    for (auto& window : m_windows) window->hide();
+void Pointer::dropWindows() {
+    // Escape arrives inside a window's own key handler: the windows go at the
+    // next turn of the event loop, not while one of them is still handling it.
+    for (auto& window : m_windows) {
+        window->hide();
+        window.release()->deleteLater();
+    }
     m_windows.clear();
+}
+
+void Pointer::buildWindows() {
+    dropWindows();
     for (QScreen* screen : ScreenSpace::screensMainFirst())
         m_windows.push_back(std::make_unique<OverlayWindow>(screen));
 }

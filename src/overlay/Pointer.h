@@ -85,6 +85,7 @@ protected:
 
 private:
     void buildWindows();
+    void dropWindows();
     void screensChanged();
     void startLink();
     void setStepNumber(int value);
