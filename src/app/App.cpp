@@ -97,5 +97,8 @@ void App::notify(const QString& message) {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Handwick"), message,
                                 QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A message box is modal by default, which would keep the keyboard and
+    // clicks from the overlay while it is open.
+    box->setWindowModality(Qt::NonModal);
     box->show();
 }

@@ -11,17 +11,17 @@ class HandwickProcess {
   public:
     // `extra` is added to the environment (for example HANDWICK_FRAME_STATS).
     explicit HandwickProcess(const QProcessEnvironment& extra = {});
-    ~HandwickProcess();
+    ~HandwickProcess() { stop(); }
     HandwickProcess(const HandwickProcess&) = delete;
     HandwickProcess& operator=(const HandwickProcess&) = delete;
-
-    static QString program();
 
     // Starts the program; false (with a reason in errorString()) when it cannot.
     bool start(const QStringList& arguments = {});
     qint64 pid() const { return m_process.processId(); }
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     QString errorString() const { return m_error; }
+    // Its home; settings live in config/ below it.
+    QString home() const { return m_home.path(); }
     // What the program printed so far (standard output and error together).
     QString output();
     // Asks it to end (SIGTERM), then kills it if it does not.

@@ -6,20 +6,12 @@
 #include <cstdlib>
 
 namespace ScreenCheck {
-namespace {
 // Anti-aliasing and the compositor's rounding stay well below this.
 constexpr int changeThreshold = 48;
 
-bool differs(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) > changeThreshold ||
-           std::abs(qGreen(a) - qGreen(b)) > changeThreshold ||
-           std::abs(qBlue(a) - qBlue(b)) > changeThreshold;
-}
-} // namespace
-
 QString HandPlace::describe() const {
-    return QStringLiteral("%1 changed pixels, nearest %2 px from the mouse, highest %3 px above "
-                          "and %4 px right of it")
+    return QString("%1 changed pixels, nearest %2 px from the mouse, highest %3 px above "
+                   "and %4 px right of it")
         .arg(changedPixels)
         .arg(nearestToMouse, 0, 'f', 1)
         .arg(highestAboveMouse)
@@ -29,16 +21,12 @@ QString HandPlace::describe() const {
 HandPlace handPlace(const QImage& before, const QImage& after, QPoint mouse) {
     HandPlace place;
     if (before.size() != after.size() || before.isNull()) return place;
-    const QImage a = before.convertToFormat(QImage::Format_RGB32);
-    const QImage b = after.convertToFormat(QImage::Format_RGB32);
     int highest = -1;
     double highestXSum = 0;
     int highestCount = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            if (!differs(rowA[x], rowB[x])) continue;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            if (near(before.pixelColor(x, y), after.pixelColor(x, y), changeThreshold)) continue;
             ++place.changedPixels;
             if (highest < 0) highest = y;
             if (y == highest) {
@@ -48,7 +36,6 @@ HandPlace handPlace(const QImage& before, const QImage& after, QPoint mouse) {
             place.nearestToMouse =
                 std::min(place.nearestToMouse, std::hypot(x - mouse.x(), y - mouse.y()));
         }
-    }
     if (highestCount) {
         place.highestAboveMouse = mouse.y() - highest;
         place.highestRightOfMouse = highestXSum / highestCount - mouse.x();
@@ -68,39 +55,39 @@ bool fingertipOnMouse(const HandPlace& place) {
            std::abs(place.highestRightOfMouse) <= besideTheTip;
 }
 
+bool near(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
 ColourSpread spreadOf(const QImage& image, const QRect& area, const QColor& colour, int tolerance) {
     ColourSpread spread;
     const QRect r = area.intersected(image.rect());
     double sumX = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (std::abs(qRed(p) - colour.red()) <= tolerance &&
-                std::abs(qGreen(p) - colour.green()) <= tolerance &&
-                std::abs(qBlue(p) - colour.blue()) <= tolerance) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (near(image.pixelColor(x, y), colour, tolerance)) {
                 ++spread.count;
                 sumX += x;
             }
-        }
     if (spread.count) spread.meanX = sumX / spread.count;
     return spread;
 }
 
-double brightness(const QImage& image, const QRect& area) {
-    const QRect r = area.intersected(image.rect());
-    if (r.isEmpty()) return 0;
+double brightness(const QImage& image) {
     double sum = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             sum += qGray(image.pixel(x, y));
-    return sum / (double(r.width()) * r.height());
+    return image.isNull() ? 0 : sum / (double(image.width()) * image.height());
 }
 
 void keep(const QImage& image, const QString& name) {
     const QString dir = qEnvironmentVariable("HANDWICK_E2E_SHOTS");
     if (dir.isEmpty() || image.isNull()) return;
     QDir().mkpath(dir);
-    image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    image.save(dir + '/' + name + ".png");
 }
 
 } // namespace ScreenCheck

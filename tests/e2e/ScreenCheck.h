@@ -1,6 +1,5 @@
 #pragma once
-// Reading the hand off screenshots: what changed when the pointer came up,
-// where its fingertip is, and where the stick runs.
+// Reading the hand and the ink off screenshots.
 
 #include <QColor>
 #include <QImage>
@@ -9,9 +8,6 @@
 #include <QString>
 
 namespace ScreenCheck {
-
-// The classic stick's wood.
-inline const QColor wood(183, 129, 74);
 
 // How the pixels that changed between two pictures of the same area lie
 // around `mouse` (in the pictures' coordinates).
@@ -26,7 +22,10 @@ HandPlace handPlace(const QImage& before, const QImage& after, QPoint mouse);
 // The fingertip is on the mouse and nothing of the hand rises above its outline.
 bool fingertipOnMouse(const HandPlace& place);
 
-// Pixels within `tolerance` (per channel) of `colour` in `area`, and their mean x.
+// Whether every channel of `a` lies within `tolerance` of `b`'s.
+bool near(const QColor& a, const QColor& b, int tolerance);
+
+// Pixels near `colour` in `area`, and their mean x.
 struct ColourSpread {
     int count = 0;
     double meanX = 0;
@@ -34,8 +33,8 @@ struct ColourSpread {
 ColourSpread spreadOf(const QImage& image, const QRect& area, const QColor& colour,
                       int tolerance = 30);
 
-// Mean brightness (0 to 255) of `area`.
-double brightness(const QImage& image, const QRect& area);
+// Mean brightness, 0 to 255.
+double brightness(const QImage& image);
 
 // Saves `image` as NAME.png in $HANDWICK_E2E_SHOTS when that is set, to look at.
 void keep(const QImage& image, const QString& name);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <xcb/xcb.h>
 
 namespace {
@@ -30,8 +29,8 @@ XProbe::XProbe() {
         xcb_screen_next(&it);
     m_root = it.data->root;
     m_screenSize = QSize(it.data->width_in_pixels, it.data->height_in_pixels);
-    m_pidAtom = atom("_NET_WM_PID");
-    m_activeAtom = atom("_NET_ACTIVE_WINDOW");
+    Reply atom(xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, 11, "_NET_WM_PID"), nullptr));
+    m_pidAtom = atom ? atom->atom : 0;
 }
 
 XProbe::~XProbe() {
@@ -42,41 +41,25 @@ bool XProbe::isConnected() const {
     return m_c && !xcb_connection_has_error(m_c) && m_root;
 }
 
-uint32_t XProbe::atom(const char* name) {
-    Reply reply(xcb_intern_atom_reply(
-        m_c, xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : 0;
-}
-
-std::optional<uint32_t> XProbe::pidOf(uint32_t window) {
-    Reply reply(xcb_get_property_reply(
-        m_c, xcb_get_property(m_c, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
-    if (!reply || xcb_get_property_value_length(reply.p) < 4) return std::nullopt;
-    return *static_cast<uint32_t*>(xcb_get_property_value(reply.p));
-}
-
-void XProbe::collect(uint32_t window, int64_t pid, QList<Window>& out) {
+void XProbe::collect(uint32_t window, uint32_t pid, QList<Window>& out) {
     Reply tree(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
     if (!tree) return; // the window went away while we looked
     const xcb_window_t* children = xcb_query_tree_children(tree.p);
-    const int count = xcb_query_tree_children_length(tree.p);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < xcb_query_tree_children_length(tree.p); ++i) {
         const xcb_window_t child = children[i];
-        if (pidOf(child) == std::optional<uint32_t>(uint32_t(pid))) {
+        Reply owner(xcb_get_property_reply(
+            m_c, xcb_get_property(m_c, 0, child, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+        if (owner && xcb_get_property_value_length(owner.p) >= 4 &&
+            *static_cast<uint32_t*>(xcb_get_property_value(owner.p)) == pid) {
             Reply attributes(xcb_get_window_attributes_reply(
                 m_c, xcb_get_window_attributes(m_c, child), nullptr));
             Reply geometry(xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, child), nullptr));
             Reply where(xcb_translate_coordinates_reply(
                 m_c, xcb_translate_coordinates(m_c, child, m_root, 0, 0), nullptr));
-            if (attributes && geometry && where) {
-                Window w;
-                w.id = child;
-                w.parent = window;
-                w.rect = QRect(where->dst_x, where->dst_y, geometry->width, geometry->height);
-                w.overrideRedirect = attributes->override_redirect;
-                w.viewable = attributes->map_state == XCB_MAP_STATE_VIEWABLE;
-                out << w;
-            }
+            if (attributes && geometry && where && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
+                out << Window{child, window,
+                              QRect(where->dst_x, where->dst_y, geometry->width, geometry->height),
+                              bool(attributes->override_redirect)};
         }
         collect(child, pid, out);
     }
@@ -84,36 +67,38 @@ void XProbe::collect(uint32_t window, int64_t pid, QList<Window>& out) {
 
 QList<XProbe::Window> XProbe::windowsOf(int64_t pid) {
     QList<Window> found;
-    if (isConnected()) collect(m_root, pid, found);
+    if (isConnected()) collect(m_root, uint32_t(pid), found);
     return found;
 }
 
+bool XProbe::isOverlay(const Window& w) const {
+    return w.overrideRedirect && w.parent == m_root && w.rect.width() >= leastOverlaySide &&
+           w.rect.height() >= leastOverlaySide;
+}
+
+bool XProbe::isTrayIcon(const Window& w) const {
+    return w.parent != m_root && w.rect.width() <= largestTrayIconSide &&
+           w.rect.height() <= largestTrayIconSide;
+}
+
 QList<XProbe::Window> XProbe::overlaysOf(int64_t pid) {
-    QList<Window> overlays;
-    for (const Window& w : windowsOf(pid))
-        if (w.viewable && w.overrideRedirect && w.parent == m_root &&
-            w.rect.width() >= leastOverlaySide && w.rect.height() >= leastOverlaySide)
-            overlays << w;
+    QList<Window> overlays = windowsOf(pid);
+    overlays.removeIf([this](const Window& w) { return !isOverlay(w); });
     return overlays;
 }
 
 std::optional<XProbe::Window> XProbe::trayIconOf(int64_t pid) {
     for (const Window& w : windowsOf(pid))
-        if (w.viewable && w.parent != m_root && w.rect.width() <= largestTrayIconSide &&
-            w.rect.height() <= largestTrayIconSide)
-            return w;
+        if (isTrayIcon(w)) return w;
     return std::nullopt;
 }
 
 QList<XProbe::Window> XProbe::popupsOf(int64_t pid) {
-    const auto tray = trayIconOf(pid);
-    const QList<Window> overlays = overlaysOf(pid);
-    QList<Window> popups;
-    for (const Window& w : windowsOf(pid)) {
-        const bool isOverlay = std::any_of(overlays.begin(), overlays.end(),
-                                           [&w](const Window& o) { return o.id == w.id; });
-        if (w.viewable && !isOverlay && !(tray && tray->id == w.id)) popups << w;
-    }
+    QList<Window> popups = windowsOf(pid);
+    const auto icon = std::find_if(popups.begin(), popups.end(),
+                                   [this](const Window& w) { return isTrayIcon(w); });
+    if (icon != popups.end()) popups.erase(icon);
+    popups.removeIf([this](const Window& w) { return isOverlay(w); });
     return popups;
 }
 
@@ -126,30 +111,18 @@ QImage XProbe::screenshot(const QRect& area) {
                                                   int16_t(r.x()), int16_t(r.y()),
                                                   uint16_t(r.width()), uint16_t(r.height()), ~0u),
                                     nullptr));
-    if (!image || image->depth != 24) return {};
-    const int bytes = xcb_get_image_data_length(image.p);
-    if (bytes < r.width() * r.height() * 4) return {};
+    if (!image || image->depth != 24 ||
+        xcb_get_image_data_length(image.p) < r.width() * r.height() * 4)
+        return {};
     // Depth 24 comes as 32 bits per pixel, blue first: Qt's RGB32.
     return QImage(xcb_get_image_data(image.p), r.width(), r.height(), r.width() * 4,
                   QImage::Format_RGB32)
         .copy();
 }
 
-QPoint XProbe::mouse() {
-    Reply reply(xcb_query_pointer_reply(m_c, xcb_query_pointer(m_c, m_root), nullptr));
-    return reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
-}
-
 void XProbe::warpMouse(QPoint to) {
     xcb_warp_pointer(m_c, XCB_WINDOW_NONE, m_root, 0, 0, 0, 0, int16_t(to.x()), int16_t(to.y()));
     xcb_flush(m_c);
-}
-
-uint32_t XProbe::activeWindow() {
-    Reply reply(xcb_get_property_reply(
-        m_c, xcb_get_property(m_c, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
-    if (!reply || xcb_get_property_value_length(reply.p) < 4) return 0;
-    return *static_cast<uint32_t*>(xcb_get_property_value(reply.p));
 }
 
 uint32_t XProbe::focusWindow() {

@@ -40,9 +40,13 @@ void pngChunk(QByteArray& out, const char* type, const QByteArray& data) {
     bigEndian32(out, crc32(body));
 }
 
+// The four colours of the made-up photos: backdrop, skin, outline, and a plain green.
+const QList<QRgb> kGifPalette{qRgb(236, 233, 228), qRgb(224, 172, 140), qRgb(172, 132, 108),
+                              qRgb(120, 160, 90)};
+
 // LZW with a clear code after every two pixels: codes stay 3 bits wide, so
 // no dictionary is needed to write valid GIF data.
-QByteArray gifPixels(const QImage& frame, const std::vector<QRgb>& palette) {
+QByteArray gifPixels(const QImage& frame) {
     QByteArray packed;
     quint32 buffer = 0;
     int bits = 0;
@@ -55,25 +59,16 @@ QByteArray gifPixels(const QImage& frame, const std::vector<QRgb>& palette) {
             bits -= 8;
         }
     };
-    const QImage rgb = frame.convertToFormat(QImage::Format_RGB32);
+    const QImage indexed = frame.convertToFormat(QImage::Format_Indexed8, kGifPalette,
+                                                 Qt::ThresholdDither | Qt::AvoidDither);
     int sinceClear = 2;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x) {
+    for (int y = 0; y < indexed.height(); ++y)
+        for (int x = 0; x < indexed.width(); ++x) {
             if (sinceClear == 2) {
                 put(4);
                 sinceClear = 0;
             }
-            const QRgb pixel = rgb.pixel(x, y);
-            const auto nearest =
-                std::min_element(palette.begin(), palette.end(), [&](QRgb a, QRgb b) {
-                    const auto d = [&](QRgb c) {
-                        return std::abs(qRed(c) - qRed(pixel)) +
-                               std::abs(qGreen(c) - qGreen(pixel)) +
-                               std::abs(qBlue(c) - qBlue(pixel));
-                    };
-                    return d(a) < d(b);
-                });
-            put(int(nearest - palette.begin()));
+            put(indexed.pixelIndex(x, y));
             ++sinceClear;
         }
     put(5);
@@ -115,13 +110,13 @@ QByteArray pngHeaderOnly(quint32 width, quint32 height) {
     return out;
 }
 
-QByteArray animatedGif(const std::vector<QImage>& frames, const std::vector<QRgb>& palette) {
+QByteArray animatedGif(const std::vector<QImage>& frames) {
     const QSize size = frames.front().size();
     QByteArray out("GIF89a");
     littleEndian16(out, size.width());
     littleEndian16(out, size.height());
     out.append("\x91\x00\x00", 3); // global table of 4 colours
-    for (const QRgb colour : palette) {
+    for (const QRgb colour : kGifPalette) {
         out.append(char(qRed(colour)));
         out.append(char(qGreen(colour)));
         out.append(char(qBlue(colour)));
@@ -136,7 +131,7 @@ QByteArray animatedGif(const std::vector<QImage>& frames, const std::vector<QRgb
         littleEndian16(out, size.height());
         out.append('\0');
         out.append('\x02'); // minimum code size
-        out.append(gifPixels(frame, palette));
+        out.append(gifPixels(frame));
     }
     out.append('\x3B');
     return out;

@@ -1,7 +1,6 @@
 #pragma once
 #include <QByteArray>
 #include <QImage>
-#include <QRgb>
 #include <QString>
 #include <vector>
 
@@ -13,8 +12,8 @@ QByteArray encode(const QImage& image, const char* format, int quality = -1);
 
 // A PNG whose header claims `width` × `height` and whose data is almost nothing.
 QByteArray pngHeaderOnly(quint32 width, quint32 height);
-// An animated GIF; each frame is drawn with the four colours of `palette`.
-QByteArray animatedGif(const std::vector<QImage>& frames, const std::vector<QRgb>& palette);
+// An animated GIF, each frame in the four colours of the made-up photos.
+QByteArray animatedGif(const std::vector<QImage>& frames);
 // A JPEG that stores `upright` turned a quarter to the left, with the EXIF
 // orientation (6) that turns it back for display.
 QByteArray sidewaysJpeg(const QImage& upright);

@@ -95,14 +95,7 @@ Photo make(const Options& o) {
     if (o.withHand) painter.drawPath(hand);
     painter.end();
 
-    if (o.noise > 0) addNoise(result.photo, o.noise, o.seed);
-    if (o.jpegQuality >= 0) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        result.photo.save(&buffer, "JPEG", o.jpegQuality);
-        result.photo = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
-    }
+    roughen(result.photo, o.noise, o.jpegQuality, o.seed);
 
     result.mask = QImage(o.size, QImage::Format_Grayscale8);
     result.mask.fill(0);
@@ -110,6 +103,16 @@ Photo make(const Options& o) {
     masker.setRenderHint(QPainter::Antialiasing);
     if (o.withHand) masker.fillPath(hand, Qt::white);
     return result;
+}
+
+void roughen(QImage& photo, double noise, int jpegQuality, quint32 seed) {
+    if (noise > 0) addNoise(photo, noise, seed);
+    if (jpegQuality < 0) return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPEG", jpegQuality);
+    photo = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
 }
 
 double overlap(const QImage& a, const QImage& b) {

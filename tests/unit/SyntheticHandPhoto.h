@@ -31,6 +31,8 @@ struct Photo {
 };
 
 Photo make(const Options& options);
+// Camera grain (standard deviation per channel), then JPEG at `jpegQuality` when 0…100.
+void roughen(QImage& photo, double noise, int jpegQuality, quint32 seed = 1);
 
 // Intersection over union of two masks (any size: `b` is resized to `a`).
 double overlap(const QImage& a, const QImage& b);

@@ -1,4 +1,3 @@
-handwick_unit_test(test_landmarks unit/test_landmarks.cpp)
 handwick_unit_test(test_cutout unit/test_cutout.cpp unit/SyntheticHandPhoto.cpp)
 handwick_unit_test(test_customhand unit/test_customhand.cpp unit/SyntheticHandPhoto.cpp)
 handwick_unit_test(test_photofiles unit/test_photofiles.cpp unit/SyntheticHandPhoto.cpp
@@ -12,7 +11,3 @@ if(HANDWICK_JPEG_INCLUDE_DIR AND HANDWICK_JPEG_LIBRARY)
   target_link_libraries(test_photofiles PRIVATE ${HANDWICK_JPEG_LIBRARY})
   target_compile_definitions(test_photofiles PRIVATE HANDWICK_TEST_CMYK_JPEG)
 endif()
-
-handwick_unit_test(test_importcommand unit/test_importcommand.cpp unit/SyntheticHandPhoto.cpp)
-target_compile_definitions(test_importcommand PRIVATE HANDWICK_BIN="$<TARGET_FILE:handwick>")
-add_dependencies(test_importcommand handwick)

@@ -1,4 +1,2 @@
-handwick_unit_test(test_drawing_ink unit/test_drawing_ink.cpp)
-handwick_unit_test(test_drawing_gestures unit/test_drawing_gestures.cpp)
+handwick_unit_test(test_drawing_input unit/test_drawing_input.cpp)
 handwick_unit_test(test_drawing_undo unit/test_drawing_undo.cpp)
-handwick_unit_test(test_drawing_keys unit/test_drawing_keys.cpp)

@@ -3,12 +3,9 @@
 #include "handart/CutOut.h"
 #include "handart/HandPainter.h"
 
-#include <QBuffer>
 #include <QColorSpace>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QTest>
-#include <algorithm>
 
 using namespace SyntheticHandPhoto;
 Q_DECLARE_METATYPE(SyntheticHandPhoto::Options)
@@ -87,21 +84,10 @@ class TestCutOut : public QObject {
         QImage small(300, 330, QImage::Format_RGB32);
         small.fill(QColor(242, 242, 242));
         QPainter(&small).drawImage(QPointF(75 - glove.size.width() / 2 + 75, 12), glove.image);
-        QImage photo = small.scaled(small.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QRandomGenerator grain(7);
-        for (int y = 0; y < photo.height(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
-            for (int x = 0; x < photo.width(); ++x) {
-                const int d = int(grain.bounded(25)) - 12;
-                const auto c = [d](int v) { return std::clamp(v + d, 0, 255); };
-                row[x] = qRgb(c(qRed(row[x])), c(qGreen(row[x])), c(qBlue(row[x])));
-            }
-        }
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        photo.save(&buffer, "JPEG", 85);
-        photo = QImage::fromData(jpeg, "JPEG");
+        QImage photo =
+            small.scaled(small.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        roughen(photo, 7, 85, 7);
 
         const auto cut = CutOut::make(photo);
         QVERIFY(cut);
@@ -126,8 +112,6 @@ class TestCutOut : public QObject {
 
     void findsNothingWithoutASubject_data() {
         QTest::addColumn<QImage>("picture");
-        QTest::newRow("one colour") << plain({640, 480}, QColor(200, 100, 50));
-        QTest::newRow("one pixel") << plain({1, 1}, Qt::white);
         QTest::newRow("four pixels") << plain({2, 2}, Qt::black);
         Options backdrop;
         backdrop.withHand = false;

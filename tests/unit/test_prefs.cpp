@@ -33,13 +33,12 @@ class TestPrefs : public QObject {
         return QString::fromUtf8(f.readAll());
     }
 
-private slots:
+  private slots:
     void firstStartHasTheDefaultsAndWritesNothing() {
         const QString path = freshPath();
         Prefs p(path);
         QCOMPARE(p.handID(), QStringLiteral("classic"));
         QCOMPARE(p.handSize(), HandSize::medium);
-        QCOMPARE(height(p.handSize()), 116.0);
         QCOMPARE(p.tool(), Tool::pen);
         QCOMPARE(p.color(), InkColor::coral);
         QCOMPARE(p.penWidth(), 5.0);
@@ -85,9 +84,7 @@ private slots:
         QCOMPARE(q.volume(), 0.25);
         QCOMPARE(q.spotlightRadius(), 222.5);
         // Enumerations are kept as their raw text.
-        QSettings raw(path, QSettings::IniFormat);
-        QCOMPARE(raw.value("tool").toString(), QStringLiteral("box"));
-        QCOMPARE(raw.value("sound").toString(), QStringLiteral("chime"));
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("tool").toString(), "box");
     }
 
     void aSettingSurvivesTheProcessBeingKilledRightAfter() {
@@ -122,65 +119,40 @@ private slots:
         QCOMPARE(widthSpy.count(), 1); // NaN over NaN is no change
     }
 
-    void unknownEnumTextFallsBackAndIsNotWrittenBack() {
-        const QString path = writeIni("tool=Box\nhandSize=tiny\ncolor=\nsound=POP\nhandID=Mystery\n");
+    void unreadableTextFallsBackAndIsNotWrittenBack() {
+        const QString path = writeIni("tool=Box\nhandSize=tiny\ncolor=\nsound=POP\nhandID=Mystery\n"
+                                      "laser=true\nmuted=1\nsway=false\nwelcomed=maybe\n");
         Prefs p(path);
         QCOMPARE(p.tool(), Tool::pen);
         QCOMPARE(p.handSize(), HandSize::medium); // the default, not the first case
         QCOMPARE(p.color(), InkColor::coral);
         QCOMPARE(p.sound(), TapSound::pop);
         QCOMPARE(p.handID(), QStringLiteral("Mystery")); // kept; lookup falls back later
+        QVERIFY(p.laser() && p.muted() && !p.sway());
+        QVERIFY(!p.welcomed()); // unreadable: the default
         QVERIFY(fileText(path).contains(QStringLiteral("tool=Box")));
     }
 
-    void damagedNumbersAndFlagsAreReadWithoutHarm_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<double>("width");
-        QTest::newRow("nan") << QByteArray("nan") << std::nan("");
-        QTest::newRow("inf") << QByteArray("inf") << HUGE_VAL;
-        QTest::newRow("huge") << QByteArray("1e308") << 1e308;
-        QTest::newRow("negative") << QByteArray("-4") << -4.0;
-        QTest::newRow("garbage") << QByteArray("wide") << 5.0;
-        QTest::newRow("empty") << QByteArray("") << 5.0;
-        QTest::newRow("list") << QByteArray("1, 2") << 5.0;
-    }
-    void damagedNumbersAndFlagsAreReadWithoutHarm() {
-        QFETCH(QByteArray, stored);
-        QFETCH(double, width);
-        const QString path =
-            writeIni("penWidth=" + stored + "\nvolume=" + stored + "\nsway=" + stored +
-                     "\nhandID=" + stored + "\n");
-        Prefs p(path);
-        if (std::isnan(width)) QVERIFY(std::isnan(p.penWidth()));
-        else QCOMPARE(p.penWidth(), width);
-        // Whatever is stored, what reaches geometry and sound is finite and in range.
-        const double safe = SafeNumbers::penWidth(p.penWidth());
-        QVERIFY(std::isfinite(safe) && safe >= 0 && safe <= 200);
-        const double loud = SafeNumbers::volume(p.volume());
-        QVERIFY(loud >= 0 && loud <= 1);
-    }
-
-    void flagsReadCommonSpellings() {
-        const QString path =
-            writeIni("laser=true\nmuted=1\nsway=false\nspotlight=0\nwelcomed=maybe\n");
-        Prefs p(path);
-        QVERIFY(p.laser());
-        QVERIFY(p.muted());
-        QVERIFY(!p.sway());
-        QVERIFY(!p.spotlight());
-        QVERIFY(!p.welcomed()); // unreadable: the default
+    void damagedNumbersAreReadWithoutHarm() {
+        const std::pair<QByteArray, double> cases[] = {
+            {"nan", std::nan("")}, {"inf", HUGE_VAL}, {"-4", -4}, {"wide", 5}, {"1, 2", 5}};
+        for (const auto& [stored, width] : cases) {
+            Prefs p(writeIni("penWidth=" + stored + "\nvolume=" + stored + "\nsway=" + stored));
+            const double read = p.penWidth();
+            QVERIFY2(std::isnan(width) ? std::isnan(read) : read == width, stored.constData());
+            // Whatever is stored, what reaches geometry and sound is finite and in range.
+            const double safe = SafeNumbers::penWidth(read);
+            QVERIFY(std::isfinite(safe) && safe >= 0 && safe <= 200);
+            const double loud = SafeNumbers::volume(p.volume());
+            QVERIFY(loud >= 0 && loud <= 1);
+        }
     }
 
     void enumerationsKeepTheirTablesInOrder() {
         QCOMPARE(allCases<Tool>().size(), size_t(5));
         QCOMPARE(rawValue(Tool::highlighter), QStringLiteral("highlighter"));
-        QCOMPARE(symbol(Tool::steps), QStringLiteral("1.circle"));
         QCOMPARE(numberKey(Tool::box), 4);
-        QCOMPARE(title(InkColor::sky), QStringLiteral("Sky"));
-        QVERIFY(!fromRawValue<InkColor>(QStringLiteral("Sky")).has_value());
-        QCOMPARE(ns(InkColor::sun).greenF(), 0.78f);
         QCOMPARE(height(HandSize::small), 84.0);
-        QCOMPARE(allCases<TapSound>().back(), TapSound::chime);
     }
 };
 

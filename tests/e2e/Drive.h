@@ -1,0 +1,64 @@
+#pragma once
+// Driving the desktop for the end-to-end tests: xdotool, other X clients and
+// one run of the real program with the probe that watches it.
+
+#include "HandwickProcess.h"
+#include "XProbe.h"
+
+#include <QProcess>
+#include <QVariantMap>
+#include <functional>
+
+struct xcb_connection_t;
+
+// Runs xdotool with a space-separated command line ("mousemove 10 20 click 1").
+bool xdo(const QString& commands);
+inline QString at(QPoint p) {
+    return QString::number(p.x()) + ' ' + QString::number(p.y());
+}
+inline void press(const QString& keys) {
+    xdo("key " + keys);
+}
+inline void moveMouse(QPoint p) {
+    xdo("mousemove " + at(p));
+}
+// Polls `check` while the event loop runs, up to `ms` milliseconds.
+bool waitFor(const std::function<bool()>& check, int ms = 5000);
+// Whether session.sh started the session without this part ("tray", "compositor", "sound").
+bool sessionWithout(const char* part);
+
+// Another X client, as another program would be; what it holds goes when
+// it is destroyed.
+class OtherClient {
+  public:
+    OtherClient();
+    ~OtherClient();
+    OtherClient(const OtherClient&) = delete;
+    OtherClient& operator=(const OtherClient&) = delete;
+    // Holds Ctrl+Alt+`letter`; false when another client already does.
+    bool holdKey(char letter);
+    // Maps a plain top-level window and returns its id.
+    uint32_t showWindow();
+
+  private:
+    xcb_connection_t* m_c;
+    uint32_t m_root = 0, m_visual = 0;
+};
+
+// One run of the real program, with settings written before it starts.
+class Handwick {
+  public:
+    explicit Handwick(const QVariantMap& settings = {}, const QProcessEnvironment& env = {});
+    XProbe x;
+    HandwickProcess app;
+
+    // Ready for hot keys: they are registered before the tray icon or the notice shows.
+    bool start(bool withTray = true);
+    // Turns the pointer on with the mouse at `mouse`; ready once the overlay has the keyboard.
+    bool turnOn(QPoint mouse);
+    // Presses `keys` and waits until the program, still running, shows `count` overlays.
+    bool pressFor(const QString& keys, qsizetype count);
+    qsizetype overlays() { return x.overlaysOf(app.pid()).size(); }
+    bool overlayHasKeyboard();
+    QString why() { return app.errorString() + app.output(); }
+};

@@ -1,1 +1,0 @@
-handwick_unit_test(test_framestats unit/test_framestats.cpp)

@@ -1,1 +1,0 @@
-handwick_unit_test(test_motion unit/test_motion.cpp)

@@ -1,1 +1,0 @@
-handwick_unit_test(test_soundbank unit/test_soundbank.cpp)

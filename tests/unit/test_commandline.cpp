@@ -1,0 +1,86 @@
+#include "SyntheticHandPhoto.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The switches that work without any display, run as users and scripts run them.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+
+    // Runs handwick with no display and private settings and data folders.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        return env;
+    }
+    QProcess* run(const QStringList& args, const QProcessEnvironment& env, int waitMs = 60000) {
+        auto* program = new QProcess(this);
+        program->setProcessEnvironment(env);
+        program->setWorkingDirectory(m_home.path());
+        program->start(QStringLiteral(HANDWICK_BIN), args);
+        program->waitForFinished(waitMs);
+        return program;
+    }
+
+  private slots:
+    void renderHandsWritesBothSheetsIntoANewFolder() {
+        const QString dir = m_home.filePath(QStringLiteral("docs/nested/sheets"));
+        QProcess* program = run({QStringLiteral("--render-hands"), dir}, environment());
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(program->readAllStandardOutput()),
+                 QStringLiteral("wrote ") + dir + QStringLiteral("\nEXIT 0\n"));
+
+        const QImage light(dir + QStringLiteral("/hands-light.png"));
+        const QImage dark(dir + QStringLiteral("/hands-dark.png"));
+        QCOMPARE(light.size(), QSize(2100, 1020));
+        QCOMPARE(dark.size(), QSize(2100, 1020));
+        QCOMPARE(light.pixel(2, 2), qRgb(242, 242, 242));
+        QCOMPARE(dark.pixel(2, 2), qRgb(31, 31, 31));
+        // The empty cells after the nineteenth hand show only the background.
+        QCOMPARE(light.pixel(2000, 900), qRgb(242, 242, 242));
+        // A hand in the first cell: the classic outline across its finger.
+        int darkPixels = 0;
+        for (int x = 100; x < 200; ++x)
+            darkPixels += qGray(light.pixel(x, 100)) < 60;
+        QVERIFY(darkPixels > 4);
+    }
+
+    void renderHandsWithoutAFolderIsNotTheCommand() {
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess* program = run({QStringLiteral("--render-hands")}, env, 1500);
+        program->kill(); // it started as usual and kept running
+        program->waitForFinished();
+        QVERIFY(!program->readAllStandardOutput().contains("wrote"));
+        QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("hands-light.png"))));
+        QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("--render-hands/hands-light.png"))));
+    }
+
+    void importHandPrintsTheStoredFileOrTheError() {
+        const QString photo = m_home.filePath(QStringLiteral("hand.jpg"));
+        QVERIFY(SyntheticHandPhoto::make({}).photo.save(photo, "JPEG", 90));
+        const QString flag = QStringLiteral("--import-hand");
+        const QString stored = m_home.filePath(QStringLiteral("data/Handwick/custom-hand.png"));
+        const QString refused = QStringLiteral("This file is not a picture Handwick can read.");
+        const std::tuple<QStringList, int, QString> cases[] = {
+            {{flag, photo}, 0, stored}, {{flag, m_home.path()}, 1, refused}, {{flag}, 1, refused}};
+        for (const auto& [args, status, line] : cases) {
+            QProcess* program = run(args, environment());
+            QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program->exitCode(), status);
+            QCOMPARE(QString::fromLocal8Bit(program->readAllStandardOutput()), line + '\n');
+        }
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "test_commandline.moc"
