@@ -1,10 +1,11 @@
 // Cost of the overlay's frames with the layer tree: a moving hand over a 4K
-// screen with and without 300 shadowed ink strokes elsewhere, versus a full
-// repaint.
+// screen with and without 300 shadowed ink items elsewhere (strokes, or
+// strokes and numbered badges), versus a full repaint.
 #include "Measure.h"
 #include "layers/Layer.h"
 #include "layers/LayerRenderer.h"
 #include "layers/ShapeLayer.h"
+#include "layers/TextLayer.h"
 #include "layers/Transaction.h"
 
 #include <QGuiApplication>
@@ -39,7 +40,28 @@ struct Overlay {
              laser = Layer::make(), effects = Layer::make();
     std::shared_ptr<ShapeLayer> trail = ShapeLayer::make();
 
-    explicit Overlay(int strokes) {
+    // A numbered badge: a bordered, shadowed disc with a text sublayer.
+    static LayerPtr badge(int number, QPointF centre) {
+        auto disc = Layer::make();
+        disc->setBounds({0, 0, 34, 34});
+        disc->setPosition(centre);
+        disc->setCornerRadius(17);
+        disc->setBackgroundColor(QColor(150, 90, 240));
+        disc->setBorderColor(Qt::white);
+        disc->setBorderWidth(3);
+        disc->setShadowOpacity(0.3);
+        disc->setShadowOffset({0, -1.5});
+        auto digits = TextLayer::make();
+        digits->setString(QString::number(number));
+        digits->setFontSize(17);
+        digits->setAlignment(Qt::AlignHCenter);
+        digits->setFrame({0, 6, 34, 22});
+        disc->addSublayer(digits);
+        return disc;
+    }
+
+    // Every fifth item is a badge when `badges` is set.
+    Overlay(int strokes, bool badges) {
         root->setBounds({0, 0, screenW, screenH});
         root->setMasksToBounds(true);
         dim->setFillRule(Qt::OddEvenFill);
@@ -72,6 +94,11 @@ struct Overlay {
         // Pen strokes across the left and lower parts of the screen; the hand
         // works in the upper right.
         for (int i = 0; i < strokes; ++i) {
+            const double x0 = 60 + (i % 20) * 100, y0 = 80 + (i / 20) * 70;
+            if (badges && i % 5 == 4) {
+                ink->addSublayer(badge(i / 5 + 1, {x0 + 40, y0}));
+                continue;
+            }
             auto stroke = ShapeLayer::make();
             stroke->disableImplicitAnimations({"path", "opacity"});
             stroke->setFrame(root->bounds());
@@ -83,7 +110,6 @@ struct Overlay {
             stroke->setShadowOpacity(0.25);
             stroke->setShadowRadius(2);
             stroke->setShadowOffset({0, -1});
-            const double x0 = 60 + (i % 20) * 100, y0 = 80 + (i / 20) * 70;
             QPainterPath path;
             path.moveTo(x0, y0);
             for (int k = 1; k < 40; ++k)
@@ -160,8 +186,14 @@ int main(int argc, char** argv) {
 
     std::printf("layer tree, %g x %g root; one frame = change + damage + paint; median CPU time\n",
                 screenW, screenH);
-    for (int strokes : {0, 300}) {
-        Overlay o(strokes);
+    struct Ink {
+        int items;
+        bool badges;
+        const char* name;
+    };
+    for (const Ink& ink : {Ink{0, false, "no ink"}, Ink{300, false, "300 strokes"},
+                           Ink{300, true, "240 strokes + 60 badges"}}) {
+        Overlay o(ink.items, ink.badges);
         for (int warm = 0; warm < 2; ++warm) { // a still picture gets cached
             QPainter p(&screen);
             LayerRenderer::paint(p, *o.root, everything);
@@ -170,25 +202,23 @@ int main(int argc, char** argv) {
         char label[120];
         // The hand image alone moving by 7 points.
         const QPointF home = o.hand->position();
-        std::snprintf(label, sizeof label, "hand image moves 7 pt, %d ink strokes", strokes);
+        std::snprintf(label, sizeof label, "hand image moves 7 pt, %s", ink.name);
         frame(label, o, screen,
               [&](int f) { o.hand->setPosition(home + QPointF(f % 2 ? 0 : 7, 0)); });
         o.hand->setPosition(home);
         // The whole arm: hand, tilted stick, sway.
-        std::snprintf(label, sizeof label, "arm (hand + stick) moves 7 pt and sways, %d ink",
-                      strokes);
+        std::snprintf(label, sizeof label, "arm (hand + stick) moves 7 pt and sways, %s", ink.name);
         frame(label, o, screen, [&](int f) {
             o.arm->setPosition({3000.0 + (f % 2) * 7, 1500});
             o.arm->setTransform(QTransform().rotateRadians(0.36 + (f % 2) * 0.01));
         });
-        std::snprintf(label, sizeof label, "arm over the ink moves 7 pt and sways, %d ink",
-                      strokes);
+        std::snprintf(label, sizeof label, "arm over the ink moves 7 pt and sways, %s", ink.name);
         frame(label, o, screen, [&](int f) {
             o.arm->setPosition({700.0 + (f % 2) * 7, 500});
             o.arm->setTransform(QTransform().rotateRadians(0.36 + (f % 2) * 0.01));
         });
         o.arm->setPosition({3000, 1500});
-        std::snprintf(label, sizeof label, "spotlight hole moves 7 pt, %d ink", strokes);
+        std::snprintf(label, sizeof label, "spotlight hole moves 7 pt, %s", ink.name);
         o.dim->setHidden(false);
         frame(label, o, screen, [&](int f) {
             QPainterPath path;
@@ -198,7 +228,7 @@ int main(int argc, char** argv) {
         });
         o.dim->setHidden(true);
         QPainter p(&screen);
-        std::snprintf(label, sizeof label, "full repaint, %d ink strokes", strokes);
+        std::snprintf(label, sizeof label, "full repaint, %s", ink.name);
         Measure::report(label, medianCpuMicros(20, [&] {
                             p.setCompositionMode(QPainter::CompositionMode_Source);
                             p.fillRect(screen.rect(), Qt::transparent);
@@ -207,7 +237,7 @@ int main(int argc, char** argv) {
                         }));
     }
     {
-        Overlay o(300);
+        Overlay o(300, false);
         QPainter p(&screen);
         Measure::report("first full repaint, 300 ink strokes (nothing cached)",
                         medianCpuMicros(1, [&] { LayerRenderer::paint(p, *o.root, everything); }));

@@ -175,6 +175,7 @@ void Layer::removeFromSuperlayer() {
     if (!parent) return;
     const LayerPtr keep = shared_from_this();
     markPainted(true);
+    touchAncestors();
     auto& siblings = parent->sublayers_;
     siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
                                   [this](const LayerPtr& l) { return l.get() == this; }),

@@ -173,11 +173,15 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // Whether an animation changes how the own content looks (not just where
     // it is or how opaque), so bitmaps of it must not be reused.
     bool contentAnimated() const;
-    // Bumps the version that caches of the own content (shadows) key on.
-    void contentChanged() { ++contentVersion_; }
+    // Bumps the versions that caches of the own content (shadows) and of the
+    // whole subtree key on.
+    void contentChanged() {
+        ++contentVersion_;
+        ++treeVersion_;
+    }
 
     // The props drawn now: the model, or the presentation while animating.
-    const LayerProps& drawnProps() const;
+    const LayerProps& drawnProps() const { return animations_.empty() ? props_ : presentedProps(); }
 
   private:
     friend class LayerRenderer;
@@ -188,6 +192,7 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     template <typename T>
     void change(T LayerProps::*field, const T& value, const char* key, bool geometry, bool content);
     void ensurePresentation() const;
+    const LayerProps& presentedProps() const;
     void invalidateGeometry();
     void invalidatePaintedRect();
     // The local area the own content paints (without shadow), and with it.
@@ -199,6 +204,8 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     void addDamage(const QRectF& localRect, const QTransform& toRoot);
     int countUpTo(int limit) const;
     void attachToRoot();
+    // Tells every superlayer that something inside it changed.
+    void touchAncestors();
     void registerAnimated(bool animated);
 
     LayerProps props_;
@@ -218,13 +225,18 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     mutable bool paintedRectValid_ = false;
     mutable QRectF paintedRect_;
     quint64 contentVersion_ = 0;
+    // Changes of the own content and of anything inside the subtree (but not
+    // of this layer's own place or opacity): what a bitmap of the subtree
+    // keys on.
+    quint64 treeVersion_ = 0;
     quint64 insertedInTransaction_ = 0;
 
     QRegion dirty_; // roots only
 
   public:
-    // Renderer caches (shadow, and the body of a turned layer); opaque here.
+    // Renderer caches (shadow, body, and the whole subtree); opaque here.
     struct BitmapCache;
     mutable std::unique_ptr<BitmapCache> shadowCache_;
     mutable std::unique_ptr<BitmapCache> bodyCache_;
+    mutable std::unique_ptr<BitmapCache> treeCache_;
 };

@@ -95,8 +95,7 @@ void Layer::startImplicitAnimation(const QString& key, const QVariant& from) {
     addAnimation(implicit, key);
 }
 
-const LayerProps& Layer::drawnProps() const {
-    if (animations_.empty()) return props_;
+const LayerProps& Layer::presentedProps() const {
     ensurePresentation();
     return presentation_;
 }
@@ -126,6 +125,7 @@ void Layer::ensurePresentation() const {
 }
 
 bool Layer::contentAnimated() const {
+    if (animations_.empty()) return false;
     QStringList keys;
     for (const auto& run : animations_)
         run->animation->collectKeyPaths(keys);

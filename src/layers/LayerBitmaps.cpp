@@ -21,6 +21,10 @@ Budget& budget() {
 // layer larger than this is kept as a bitmap.
 constexpr qint64 largestShadowPixels = 4096ll * 4096;
 constexpr qint64 largestLayerPixels = 2048ll * 2048;
+// Subtrees are kept when small (a badge): a sparse group spread over the
+// screen would make a large bitmap, mostly empty, remade whenever one of its
+// members changes.
+constexpr qint64 largestSubtreePixels = 512ll * 512;
 
 void forget(Layer::BitmapCache& entry) {
     if (entry.listed) {
@@ -70,18 +74,39 @@ void store(Layer::BitmapCache& entry, const QImage& image, const QRectF& rect, d
     keepWithinBudget(entry);
 }
 
-double pixelScale(const QPainter& painter, const QTransform& toDevice) {
-    const QTransform pixelsPerUnit =
-        painter.worldTransform().inverted() * painter.deviceTransform();
-    return std::clamp(std::sqrt(std::abs((toDevice * pixelsPerUnit).determinant())), 0.05, 8.0);
+// Maps the coordinates `toDevice` starts from to the device's pixels.
+QTransform toPixelsOf(const QPainter& painter, const QTransform& toDevice) {
+    return toDevice * painter.worldTransform().inverted() * painter.deviceTransform();
+}
+
+double pixelScale(const QTransform& toPixels) {
+    return std::clamp(std::sqrt(std::abs(toPixels.determinant())), 0.05, 8.0);
+}
+
+// Grows `rect` to whole device pixels when `toPixels` neither turns nor
+// stretches it, so that a bitmap of it is blitted exactly where direct
+// painting would have painted.
+QRectF onPixelGrid(const QRectF& rect, const QTransform& toPixels) {
+    if (toPixels.type() > QTransform::TxScale ||
+        std::abs(std::abs(toPixels.m11()) - std::abs(toPixels.m22())) >= 1e-9)
+        return rect;
+    const QRectF onDevice = toPixels.mapRect(rect);
+    const QRectF snapped(QPointF(std::floor(onDevice.left()), std::floor(onDevice.top())),
+                         QPointF(std::ceil(onDevice.right()), std::ceil(onDevice.bottom())));
+    return toPixels.inverted().mapRect(snapped);
+}
+
+// Whole pixels covering `length` points; a rectangle put on the pixel grid
+// is a whole number of pixels, give or take rounding.
+int pixelsFor(double length, double scale) {
+    return std::max(1, int(std::ceil(length * scale - 1e-6)));
 }
 
 // The tinted, blurred shadow of `body` over `rect` (local coordinates) at
 // `scale` pixels per point.
 QImage renderShadow(const QRectF& rect, double scale, double sigma, const QColor& color,
                     const LayerBitmaps::BodyPainter& body) {
-    const QSize size(std::max(1, int(std::ceil(rect.width() * scale))),
-                     std::max(1, int(std::ceil(rect.height() * scale))));
+    const QSize size(pixelsFor(rect.width(), scale), pixelsFor(rect.height(), scale));
     QImage image = paintBody(rect, size, scale, body);
     cv::Mat pixels(size.height(), size.width(), CV_8UC4, image.bits(), image.bytesPerLine());
     cv::Mat alpha;
@@ -129,7 +154,8 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
     if (full.isEmpty()) return;
     const QTransform shifted =
         QTransform::fromTranslate(p.shadowOffset.x(), p.shadowOffset.y()) * toDevice;
-    const double scale = pixelScale(painter, shifted);
+    const QTransform toPixels = toPixelsOf(painter, shifted);
+    const double scale = pixelScale(toPixels);
 
     if (!layer.shadowCache_) layer.shadowCache_ = std::make_unique<Layer::BitmapCache>();
     auto& entry = *layer.shadowCache_;
@@ -171,6 +197,7 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
             shifted.inverted().mapRect(visible).adjusted(-reach, -reach, reach, reach);
         wanted = full.intersected(shown);
     }
+    wanted = onPixelGrid(wanted, toPixels);
     if (wanted.isEmpty() ||
         wanted.width() * wanted.height() * scale * scale > largestShadowPixels) {
         painter.setOpacity(opacity);
@@ -182,65 +209,115 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
     if (keep) store(entry, image, wanted, scale, version);
 }
 
-bool LayerBitmaps::drawWhole(QPainter& painter, const Layer& layer, const QTransform& toDevice,
-                             const BodyPainter& body, bool always) {
-    if (!layer.bodyCache_) layer.bodyCache_ = std::make_unique<Layer::BitmapCache>();
-    auto& entry = *layer.bodyCache_;
-    const quint64 version = layer.contentVersion_;
+namespace {
+// Paints a picture over `rect` (local coordinates, y up) into a transparent
+// image at `scale` pixels per point.
+using PicturePainter = std::function<void(QImage& image, const QRectF& rect, double scale)>;
+
+// Counts the paints a version has been seen in; a bitmap is only worth
+// making for content seen at least twice.
+int seen(Layer::BitmapCache& entry, quint64 version) {
     if (entry.seenVersion != version) {
         entry.seenVersion = version;
         entry.seenCount = 0;
     }
-    ++entry.seenCount;
-    if (!always && entry.seenCount < 2) return false;
-    const double scale = pixelScale(painter, toDevice);
-    // While it moves or scales, a bitmap of a nearby scale will do; at rest
-    // it must match the pixels exactly.
-    const bool reusable = layer.isAnimating()
-                              ? entry.scale >= scale * 0.75 && entry.scale <= scale * 1.5
-                              : std::abs(entry.scale - scale) < 1e-9;
-    if (entry.version == version && !entry.image.isNull() && reusable) {
+    return ++entry.seenCount;
+}
+
+// How closely a bitmap must fit to stand in for painting: while a layer
+// moves or scales, a nearby scale will do; at rest the scale must match, and
+// for subtrees also the pixel grid (a still badge looks exactly like its
+// layers painted one by one, while a dot that follows the mouse stays one
+// blit a frame).
+enum class Fit { nearbyScale, sameScale, samePixels };
+
+bool reusable(const Layer::BitmapCache& entry, quint64 version, const QTransform& toPixels,
+              double scale, Fit fit) {
+    if (entry.version != version || entry.image.isNull()) return false;
+    if (fit == Fit::nearbyScale) return entry.scale >= scale * 0.75 && entry.scale <= scale * 1.5;
+    if (std::abs(entry.scale - scale) >= 1e-9) return false;
+    if (fit == Fit::sameScale || toPixels.type() > QTransform::TxScale) return true;
+    const QRectF onDevice = toPixels.mapRect(entry.localRect);
+    const auto onGrid = [](double v) { return std::abs(v - std::round(v)) < 1e-3; };
+    return onGrid(onDevice.left()) && onGrid(onDevice.top());
+}
+
+bool drawCached(QPainter& painter, Layer::BitmapCache& entry, quint64 version, QRectF rect,
+                const QTransform& toDevice, Fit fit, const PicturePainter& picture) {
+    const qint64 largest = fit == Fit::samePixels ? largestSubtreePixels : largestLayerPixels;
+    const QTransform toPixels = toPixelsOf(painter, toDevice);
+    const double scale = pixelScale(toPixels);
+    if (reusable(entry, version, toPixels, scale, fit)) {
         remember(entry);
         drawUpright(painter, toDevice, entry.localRect, entry.image);
         return true;
     }
     // One pixel of transparent margin gives turned edges smooth sampling.
     const double margin = 1.0 / scale;
-    QRectF rect = layer.ownFootprint().adjusted(-margin, -margin, margin, margin);
-    if (rect.isEmpty() || rect.width() * rect.height() * scale * scale > largestLayerPixels)
-        return false;
-    // Unturned, the bitmap's pixels are put on the device's pixel grid, so
-    // that it is blitted exactly where direct painting would have painted.
-    const QTransform toPixels =
-        toDevice * painter.worldTransform().inverted() * painter.deviceTransform();
-    if (toPixels.type() <= QTransform::TxScale &&
-        std::abs(std::abs(toPixels.m11()) - std::abs(toPixels.m22())) < 1e-9) {
-        const QRectF onDevice = toPixels.mapRect(rect);
-        const QRectF snapped(QPointF(std::floor(onDevice.left()), std::floor(onDevice.top())),
-                             QPointF(std::ceil(onDevice.right()), std::ceil(onDevice.bottom())));
-        rect = toPixels.inverted().mapRect(snapped);
-    }
+    rect.adjust(-margin, -margin, margin, margin);
+    if (rect.isEmpty() || rect.width() * rect.height() * scale * scale > largest) return false;
+    rect = onPixelGrid(rect, toPixels);
     const QSize size(std::max(1, int(std::lround(rect.width() * scale))),
                      std::max(1, int(std::lround(rect.height() * scale))));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return false;
     image.fill(Qt::transparent);
-    if (layer.castsShadow()) {
-        const LayerProps& p = layer.drawnProps();
-        // Rendered where it lands once moved by the offset.
-        const QRectF from = rect.translated(-p.shadowOffset);
-        const QImage shadow = renderShadow(from, scale, p.shadowRadius / 2, p.shadowColor, body);
-        QPainter q(&image);
-        q.setOpacity(p.shadowOpacity);
-        q.drawImage(0, 0, shadow);
-    }
-    {
-        QPainter q(&image);
-        q.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        q.setClipRect(QRect(QPoint(0, 0), size));
-        body(q, QTransform(scale, 0, 0, -scale, -rect.x() * scale,
-                           (rect.y() + rect.height()) * scale));
-    }
+    picture(image, rect, scale);
     store(entry, image, rect, scale, version);
     drawUpright(painter, toDevice, rect, image);
     return true;
+}
+
+// Local y-up coordinates onto an image of `rect`, top row first.
+QTransform onto(const QRectF& rect, double scale) {
+    return QTransform(scale, 0, 0, -scale, -rect.x() * scale, (rect.y() + rect.height()) * scale);
+}
+
+void paintInto(QImage& image, const QRectF& rect, double scale,
+               const LayerBitmaps::BodyPainter& body) {
+    QPainter q(&image);
+    q.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                     QPainter::TextAntialiasing);
+    q.setClipRect(image.rect());
+    body(q, onto(rect, scale));
+}
+} // namespace
+
+bool LayerBitmaps::drawWhole(QPainter& painter, const Layer& layer, const QTransform& toDevice,
+                             const BodyPainter& body, bool always) {
+    if (!layer.bodyCache_) layer.bodyCache_ = std::make_unique<Layer::BitmapCache>();
+    auto& entry = *layer.bodyCache_;
+    const quint64 version = layer.contentVersion_;
+    if (seen(entry, version) < 2 && !always) return false;
+    const auto picture = [&](QImage& image, const QRectF& rect, double scale) {
+        if (layer.castsShadow()) {
+            const LayerProps& p = layer.drawnProps();
+            // Rendered where it lands once moved by the offset.
+            const QRectF from = rect.translated(-p.shadowOffset);
+            const QImage shadow =
+                renderShadow(from, scale, p.shadowRadius / 2, p.shadowColor, body);
+            QPainter q(&image);
+            q.setOpacity(p.shadowOpacity);
+            q.drawImage(0, 0, shadow);
+        }
+        paintInto(image, rect, scale, body);
+    };
+    return drawCached(painter, entry, version, layer.ownFootprint(), toDevice,
+                      layer.isAnimating() ? Fit::nearbyScale : Fit::sameScale, picture);
+}
+
+bool LayerBitmaps::drawSubtree(QPainter& painter, const Layer& layer, const QTransform& toDevice,
+                               const QRectF& localRect, const BodyPainter& tree) {
+    if (!layer.treeCache_) layer.treeCache_ = std::make_unique<Layer::BitmapCache>();
+    auto& entry = *layer.treeCache_;
+    const quint64 version = layer.treeVersion_;
+    if (seen(entry, version) < 2) {
+        // Changing: the old picture is no use, and its memory may serve others.
+        if (!entry.image.isNull()) forget(entry);
+        return false;
+    }
+    const auto picture = [&](QImage& image, const QRectF& rect, double scale) {
+        paintInto(image, rect, scale, tree);
+    };
+    return drawCached(painter, entry, version, localRect, toDevice, Fit::samePixels, picture);
 }

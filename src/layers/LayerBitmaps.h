@@ -30,7 +30,8 @@ struct Layer::BitmapCache {
 // the painted area.
 //
 // Whole layers (shadow and body) whose content holds still: a finished ink
-// stroke then costs one blit wherever the hand passes over it. Turned layers
+// stroke then costs one blit wherever the hand passes over it. Small
+// subtrees that hold still (a step badge with its digits) likewise. Turned layers
 // (the tilted stick) always go this way: Qt's antialiased path filling grows
 // much faster than the length of a long, tilted shape, while a turned bitmap
 // costs only the pixels that get painted.
@@ -49,6 +50,13 @@ class LayerBitmaps {
     // `always`) or the bitmap would be too large; the caller paints directly.
     static bool drawWhole(QPainter& painter, const Layer& layer, const QTransform& toDevice,
                           const BodyPainter& body, bool always);
+
+    // Paints the layer with its sublayers from one bitmap of `localRect`
+    // (bounds coordinates); `tree` paints all of it, shadows included.
+    // Answers false, having painted nothing, when something in the subtree
+    // changed since the last paint or the bitmap would be too large.
+    static bool drawSubtree(QPainter& painter, const Layer& layer, const QTransform& toDevice,
+                            const QRectF& localRect, const BodyPainter& tree);
 
     static void setBudgetBytes(qint64 bytes);
     static qint64 cachedBytes();

@@ -98,6 +98,7 @@ void Layer::willChange(bool geometry) {
 
 void Layer::didChange(bool geometry) {
     presentationTime_ = -1.0;
+    touchAncestors();
     if (geometry) {
         invalidateGeometry();
     } else {
@@ -114,10 +115,17 @@ void Layer::markLocalArea(const QRectF& local) {
 
 void Layer::didChangeQuietly() {
     presentationTime_ = -1.0;
+    touchAncestors();
     invalidatePaintedRect();
 }
 
+void Layer::touchAncestors() {
+    for (Layer* up = superlayer_; up; up = up->superlayer_)
+        ++up->treeVersion_;
+}
+
 void Layer::attachToRoot() {
+    touchAncestors();
     invalidateGeometry();
     markPainted(true);
 }

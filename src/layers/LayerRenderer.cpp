@@ -39,11 +39,34 @@ QTransform uprightIn(const QRectF& bounds) {
 }
 
 struct Frame {
+    Frame(QPainter& painter, const QRegion& region, const QTransform& base, bool intoBitmap = false)
+        : painter(painter), region(region), regionBox(region.boundingRect()), base(base),
+          intoBitmap(intoBitmap) {
+        bool invertible = false;
+        const QTransform toRoot = base.inverted(&invertible);
+        regionInRoot =
+            invertible ? toRoot.mapRect(regionBox) : QRectF(-1e300, -1e300, 2e300, 2e300);
+    }
     QPainter& painter;
     const QRegion& region;
     QRectF regionBox;
     QTransform base; // root coordinates to the painter's
+    // The region's bounding box in root coordinates: most layers of a full
+    // screen of ink are rejected by comparing it with their painted area.
+    QRectF regionInRoot;
+    // Painting a subtree into its bitmap: layer by layer, without bitmaps
+    // of subtrees inside it.
+    bool intoBitmap = false;
 };
+
+bool overlaps(const QRectF& a, const QRectF& b) {
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() &&
+           b.top() < a.bottom();
+}
+
+// Subtrees with more layers than this are not kept as one bitmap: their
+// sublayers change too often (the ink container) and have bitmaps of their own.
+constexpr int mostLayersInBitmap = 16;
 } // namespace
 
 class LayerRendererAccess {
@@ -91,20 +114,59 @@ class LayerRendererAccess {
         paintBorder(painter, layer, m);
     }
 
+    // Whether the subtree holds still: nothing in it animates, and it is small.
+    static bool stillSubtree(const Layer& layer, int& budget) {
+        if (--budget < 0 || layer.isAnimating()) return false;
+        for (const auto& sub : layer.sublayers_)
+            if (!stillSubtree(*sub, budget)) return false;
+        return true;
+    }
+
+    // Paints a layer with sublayers from a bitmap of its whole subtree, when
+    // that looks exactly like painting it layer by layer: unturned, opaque
+    // (opacity applies to each layer, not to their composite) and still.
+    static bool paintSubtreeBitmap(Frame& f, const Layer& layer, const QTransform& m,
+                                   double opacity) {
+        if (f.intoBitmap || opacity < 1.0 || m.type() > QTransform::TxScale) return false;
+        int budget = mostLayersInBitmap;
+        if (!stillSubtree(layer, budget)) return false;
+        const QTransform toRoot = layer.toRootTransform();
+        bool invertible = false;
+        const QTransform fromRoot = toRoot.inverted(&invertible);
+        if (!invertible) return false;
+        const QRectF local = fromRoot.mapRect(layer.paintedRectInRoot());
+        bool rendered = false;
+        const auto tree = [&](QPainter& q, const QTransform& localToImage) {
+            const QRegion all(q.clipBoundingRect().toAlignedRect());
+            Frame inner(q, all, fromRoot * localToImage, true);
+            paintTree(inner, layer, 1.0);
+            rendered = true;
+        };
+        f.painter.setOpacity(opacity);
+        if (!LayerBitmaps::drawSubtree(f.painter, layer, m, local, tree)) return false;
+        // Drawn from the bitmap, the subtree reports as its top layer alone.
+        if (auto& observe = paintObserver(); observe && !rendered) observe(layer);
+        return true;
+    }
+
     static void paintTree(Frame& f, const Layer& layer, double parentOpacity) {
         const LayerProps& p = layer.drawnProps();
         const double opacity = parentOpacity * p.opacity;
         if (p.hidden || opacity <= 0) return;
         const QRectF painted = layer.paintedRectInRoot();
-        if (painted.isEmpty()) return;
-        const QRectF onDevice = f.base.mapRect(painted);
-        if (!onDevice.intersects(f.regionBox) || !f.region.intersects(onDevice.toAlignedRect()))
+        if (painted.isEmpty() || !overlaps(painted, f.regionInRoot)) return;
+        if (f.region.rectCount() > 1 &&
+            !f.region.intersects(f.base.mapRect(painted).toAlignedRect()))
             return;
 
         QPainter& painter = f.painter;
         const QTransform m = layer.toRootTransform() * f.base;
+        const bool leaf = layer.sublayers_.empty();
+        if (!leaf && paintSubtreeBitmap(f, layer, m, opacity)) return;
+        // A leaf's painted area is its own: it was tested just above.
         const QRectF own = layer.ownFootprint();
-        const bool ownShown = !own.isEmpty() && f.region.intersects(m.mapRect(own).toAlignedRect());
+        const bool ownShown =
+            !own.isEmpty() && (leaf || f.region.intersects(m.mapRect(own).toAlignedRect()));
         painter.setOpacity(opacity);
         // Whole-layer bitmaps bake the border in below the sublayers, so only
         // layers without sublayers use them; a layer showing just an image
@@ -119,7 +181,9 @@ class LayerRendererAccess {
             const auto body = [&layer](QPainter& q, const QTransform& t) {
                 paintBody(q, layer, t);
             };
-            if (layer.sublayers_.empty() && !onlyContents && !layer.contentAnimated())
+            // Inside a subtree's bitmap a leaf is painted directly, except
+            // turned ones, whose bitmaps look a little different.
+            if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
                 asBitmap = LayerBitmaps::drawWhole(painter, layer, m, body, turned);
             if (!asBitmap) {
                 if (layer.castsShadow())
@@ -156,7 +220,7 @@ void LayerRenderer::paint(QPainter& painter, const Layer& root, const QRegion& r
     const QRectF b = root.drawnProps().bounds;
     // The one flip: the root's top edge (highest y) goes to Qt's y = 0.
     const QTransform flip(1, 0, 0, -1, -b.x(), b.y() + b.height());
-    Frame f{painter, region, QRectF(region.boundingRect()), flip * painter.worldTransform()};
+    Frame f(painter, region, flip * painter.worldTransform());
     LayerRendererAccess::paintTree(f, root, painter.opacity());
     painter.restore();
 }

@@ -22,6 +22,7 @@ class LayerRenderer {
     static QImage renderImage(const Layer& root, double scale = 1.0,
                               const QColor& background = Qt::transparent);
 
-    // Test hook: called for every layer whose own content gets painted.
+    // Test hook: called for every layer whose own content gets painted; a
+    // subtree drawn from its bitmap reports as its top layer alone.
     static void setPaintObserver(std::function<void(const Layer&)> observer);
 };

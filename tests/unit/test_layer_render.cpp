@@ -1,5 +1,6 @@
 // What the renderer puts on screen: upright images and text, shape colours,
-// shadows, and partial repaints that match a full one.
+// shadows, partial repaints that match a full one, and still subtrees drawn
+// from one bitmap.
 #include "layers/Layer.h"
 #include "layers/LayerRenderer.h"
 #include "layers/ShapeLayer.h"
@@ -96,6 +97,33 @@ struct Overlay {
     }
 };
 
+// A step badge: a round, bordered, shadowed layer with its number in a text
+// sublayer, on a painted root too large to be kept as a bitmap itself.
+struct Badge {
+    LayerPtr root = makeRoot(700, 500);
+    LayerPtr disc = Layer::make();
+    std::shared_ptr<TextLayer> digits = TextLayer::make();
+
+    Badge(QPointF centre, double scale) {
+        root->setBackgroundColor(Qt::white);
+        disc->setBounds({0, 0, 34, 34});
+        disc->setPosition(centre);
+        disc->setCornerRadius(17);
+        disc->setBackgroundColor(QColor(150, 90, 240));
+        disc->setBorderColor(Qt::white);
+        disc->setBorderWidth(3);
+        disc->setShadowOpacity(0.3);
+        disc->setShadowOffset({0, -1.5});
+        digits->setString("7");
+        digits->setFontSize(17);
+        digits->setAlignment(Qt::AlignHCenter);
+        digits->setContentsScale(scale);
+        digits->setFrame({0, 6, 34, 22});
+        disc->addSublayer(digits);
+        root->addSublayer(disc);
+    }
+};
+
 int differingPixels(const QImage& a, const QImage& b, int tolerance) {
     int count = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -120,6 +148,10 @@ class TestLayerRender : public QObject {
     void shadowFallsBelowWithNegativeOffset();
     void textIsLegibleAndNotMirrored();
     void partialRepaintsMatchAFullRepaint();
+    void stillSubtreeIsDrawnFromItsBitmap_data();
+    void stillSubtreeIsDrawnFromItsBitmap();
+    void animatedSubtreeIsDrawnLive_data();
+    void animatedSubtreeIsDrawnLive();
     void renderImageRejectsNonsense();
 };
 
@@ -245,6 +277,68 @@ void TestLayerRender::partialRepaintsMatchAFullRepaint() {
         QCOMPARE(differingPixels(screen, full, 6), 0);
     }
     if (!png.isEmpty()) screen.save(png);
+}
+
+void TestLayerRender::stillSubtreeIsDrawnFromItsBitmap_data() {
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QPointF>("centre");
+    QTest::newRow("1x") << 1.0 << QPointF(100, 100);
+    QTest::newRow("2x, off the pixel grid") << 2.0 << QPointF(100.3, 99.6);
+}
+
+void TestLayerRender::stillSubtreeIsDrawnFromItsBitmap() {
+    QFETCH(double, scale);
+    QFETCH(QPointF, centre);
+    Badge badge(centre, scale);
+    int digitPaints = 0;
+    LayerRenderer::setPaintObserver(
+        [&](const Layer& l) { digitPaints += &l == badge.digits.get(); });
+    const auto render = [&] { return LayerRenderer::renderImage(*badge.root, scale, Qt::white); };
+    // Layer by layer at first; a second look at the same picture keeps it.
+    const QImage live = render();
+    render();
+    digitPaints = 0;
+    QCOMPARE(differingPixels(render(), live, 6), 0);
+    QCOMPARE(digitPaints, 0);
+    // A new number is painted again, and the next bitmap shows it.
+    badge.digits->setString("8");
+    const QImage changed = render();
+    LayerRenderer::setPaintObserver(nullptr);
+    QVERIFY(digitPaints > 0);
+    QVERIFY(differingPixels(changed, live, 6) > 20);
+    render();
+    QCOMPARE(differingPixels(render(), changed, 6), 0);
+}
+
+void TestLayerRender::animatedSubtreeIsDrawnLive_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("value");
+    QTest::newRow("popping in") << "transform.scale" << 0.6;
+    QTest::newRow("fading out") << "opacity" << 0.4;
+}
+
+void TestLayerRender::animatedSubtreeIsDrawnLive() {
+    QFETCH(QString, key);
+    QFETCH(double, value);
+    // Held at `value` by a long animation, and a still badge set to it.
+    Badge animated({100, 100}, 1.0), still({100, 100}, 1.0);
+    animated.disc->addAnimation(BasicAnimation(key, value, value, 60.0), "hold");
+    if (key == "opacity")
+        still.disc->setOpacity(value);
+    else
+        still.disc->setTransform(QTransform::fromScale(value, value));
+    int digitPaints = 0;
+    LayerRenderer::setPaintObserver(
+        [&](const Layer& l) { digitPaints += &l == animated.digits.get(); });
+    QImage shown, expected;
+    for (int i = 0; i < 3; ++i) {
+        shown = LayerRenderer::renderImage(*animated.root, 1.0, Qt::white);
+        expected = LayerRenderer::renderImage(*still.root, 1.0, Qt::white);
+    }
+    LayerRenderer::setPaintObserver(nullptr);
+    animated.disc->removeAllAnimations();
+    QCOMPARE(digitPaints, 3);
+    QCOMPARE(differingPixels(shown, expected, 6), 0);
 }
 
 void TestLayerRender::renderImageRejectsNonsense() {

@@ -37,19 +37,15 @@ class TestLayerTree : public QObject {
     void geometryMapsToRoot_data();
     void geometryMapsToRoot();
     void sublayerOfTurnedLayer();
-    void rootToQtFlipsOnce();
-    void movedLayerDirtiesOldAndNewOnly();
-    void unchangedValuesDirtyNothing();
-    void visibilityChangesDirty_data();
-    void visibilityChangesDirty();
+    void changesDirtyWhatTheyTouch_data();
+    void changesDirtyWhatTheyTouch();
     void tiltedStickDirtiesAStripNotItsBox();
-    void movingHoleDirtiesTheHoleNotTheScreen();
-    void growingStrokeDirtiesItsEnd();
+    void pathChangesDirtyTheChange_data();
+    void pathChangesDirtyTheChange();
     void addAndRemoveDirtyTheSubtree();
     void layerOutsideRegionIsNotPainted();
     void cyclesAreRefused();
     void badNumbersAreIgnored();
-    void keyValueStore();
 };
 
 void TestLayerTree::geometryMapsToRoot_data() {
@@ -114,67 +110,53 @@ void TestLayerTree::sublayerOfTurnedLayer() {
     QVERIFY(std::abs(centre.y() - 550) < 1e-9); // the right edge turned to the top
 }
 
-void TestLayerTree::rootToQtFlipsOnce() {
-    auto root = makeRoot(800, 600);
-    QCOMPARE(root->rootToQt(QPointF(10, 0)), QPointF(10, 600));
-    QCOMPARE(root->rootToQt(QRectF(10, 500, 20, 100)), QRectF(10, 0, 20, 100));
+void TestLayerTree::changesDirtyWhatTheyTouch_data() {
+    QTest::addColumn<QString>("change");
+    for (const char* change : {"move", "hide", "transparent", "recolour", "same values"})
+        QTest::newRow(change) << QString(change);
 }
 
-void TestLayerTree::movedLayerDirtiesOldAndNewOnly() {
-    auto root = makeRoot();
-    auto box = makeBox({95, 95, 10, 10});
-    root->addSublayer(box);
-    root->clearDirtyRegion();
-    box->setPosition({200, 100});
-    const QRegion dirty = root->dirtyRegion();
-    QVERIFY(dirty.contains(QRect(95, 895, 10, 10)));  // old place, y down
-    QVERIFY(dirty.contains(QRect(195, 895, 10, 10))); // new place
-    QVERIFY(!dirty.contains(QPoint(150, 900)));       // nothing between
-    QVERIFY(area(dirty) <= 2 * 14 * 14);
-}
-
-void TestLayerTree::unchangedValuesDirtyNothing() {
+void TestLayerTree::changesDirtyWhatTheyTouch() {
+    QFETCH(QString, change);
     auto root = makeRoot();
     auto box = makeBox({95, 95, 10, 10});
     auto shape = ShapeLayer::make();
-    QPainterPath path;
-    path.addEllipse(QRectF(0, 0, 30, 30));
-    shape->setPath(path);
+    QPainterPath circle;
+    circle.addEllipse(QRectF(0, 0, 30, 30));
+    shape->setPath(circle);
     root->addSublayer(box);
     root->addSublayer(shape);
-    root->clearDirtyRegion();
-    box->setPosition(box->position());
-    box->setBackgroundColor(QColor(Qt::red));
-    box->setOpacity(1.0);
-    box->setHidden(false);
-    box->setTransform(QTransform());
-    shape->setPath(path);
-    shape->setFillColor(Qt::black);
-    QVERIFY(root->dirtyRegion().isEmpty());
-}
-
-void TestLayerTree::visibilityChangesDirty_data() {
-    QTest::addColumn<int>("change");
-    QTest::newRow("hide") << 0;
-    QTest::newRow("transparent") << 1;
-    QTest::newRow("recolour") << 2;
-}
-
-void TestLayerTree::visibilityChangesDirty() {
-    QFETCH(int, change);
-    auto root = makeRoot();
-    auto box = makeBox({95, 95, 10, 10});
-    root->addSublayer(box);
-    root->clearDirtyRegion();
-    if (change == 0) box->setHidden(true);
-    if (change == 1) box->setOpacity(0);
-    if (change == 2) box->setBackgroundColor(Qt::blue);
-    QVERIFY(root->dirtyRegion().contains(QRect(95, 895, 10, 10)));
-    root->clearDirtyRegion();
-    if (change == 0) box->setHidden(false);
-    if (change == 1) box->setOpacity(1);
-    if (change == 2) box->setBackgroundColor(Qt::red);
-    QVERIFY(root->dirtyRegion().contains(QRect(95, 895, 10, 10)));
+    const auto apply = [&](bool undo) {
+        if (change == "move") box->setPosition(undo ? QPointF(100, 100) : QPointF(200, 100));
+        if (change == "hide") box->setHidden(!undo);
+        if (change == "transparent") box->setOpacity(undo ? 1 : 0);
+        if (change == "recolour") box->setBackgroundColor(undo ? Qt::red : Qt::blue);
+        if (change == "same values") {
+            box->setPosition(box->position());
+            box->setBackgroundColor(QColor(Qt::red));
+            box->setOpacity(1.0);
+            box->setHidden(false);
+            box->setTransform(QTransform());
+            shape->setPath(circle);
+            shape->setFillColor(Qt::black);
+        }
+    };
+    const QRect place(95, 895, 10, 10); // y down
+    for (bool undo : {false, true}) {
+        root->clearDirtyRegion();
+        apply(undo);
+        const QRegion dirty = root->dirtyRegion();
+        if (change == "same values") {
+            QVERIFY(dirty.isEmpty());
+            continue;
+        }
+        QVERIFY(dirty.contains(place));
+        QVERIFY(area(dirty) <= 2 * 14 * 14); // old and new place, a pixel of margin each
+        if (change == "move") {
+            QVERIFY(dirty.contains(QRect(195, 895, 10, 10)));
+            QVERIFY(!dirty.contains(QPoint(150, 900))); // nothing between
+        }
+    }
 }
 
 void TestLayerTree::tiltedStickDirtiesAStripNotItsBox() {
@@ -194,48 +176,47 @@ void TestLayerTree::tiltedStickDirtiesAStripNotItsBox() {
     QVERIFY(root->dirtyRegion().contains(root->rootToQt(QPointF(1903, 1790)).toPoint()));
 }
 
-void TestLayerTree::movingHoleDirtiesTheHoleNotTheScreen() {
+void TestLayerTree::pathChangesDirtyTheChange_data() {
+    QTest::addColumn<QPainterPath>("before");
+    QTest::addColumn<QPainterPath>("after");
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QPointF>("changedAt");
+    QPainterPath dim, moved;
+    dim.addRect(QRectF(0, 0, 3840, 2160));
+    moved = dim;
+    dim.addEllipse(QPointF(1000, 1000), 150, 150);
+    moved.addEllipse(QPointF(1010, 1000), 150, 150);
+    QTest::newRow("moving hole in the dimming") << dim << moved << true << QPointF(1000, 1000);
+    QPainterPath stroke;
+    stroke.moveTo(100, 100);
+    for (int i = 1; i < 100; ++i)
+        stroke.lineTo(100 + 20 * i, 100 + (i % 2) * 30);
+    QPainterPath longer = stroke;
+    longer.lineTo(2100, 160);
+    QTest::newRow("growing stroke") << stroke << longer << false << QPointF(2090, 150);
+}
+
+void TestLayerTree::pathChangesDirtyTheChange() {
+    QFETCH(QPainterPath, before);
+    QFETCH(QPainterPath, after);
+    QFETCH(bool, filled);
+    QFETCH(QPointF, changedAt);
     auto root = makeRoot(3840, 2160);
-    auto dim = ShapeLayer::make();
-    dim->disableImplicitAnimations({"path"}); // as the overlay does: no lag
-    dim->setFrame(root->bounds());
-    dim->setFillRule(Qt::OddEvenFill);
-    dim->setFillColor(QColor(0, 0, 0, 158));
-    auto withHole = [](QPointF centre) {
-        QPainterPath path;
-        path.addRect(QRectF(0, 0, 3840, 2160));
-        path.addEllipse(centre, 150, 150);
-        return path;
-    };
-    dim->setPath(withHole({1000, 1000}));
-    root->addSublayer(dim);
+    auto shape = ShapeLayer::make();
+    shape->disableImplicitAnimations({"path"}); // as the overlay does: no lag
+    shape->setFrame(root->bounds());
+    shape->setFillRule(Qt::OddEvenFill);
+    shape->setFillColor(filled ? QColor(0, 0, 0, 158) : QColor());
+    shape->setStrokeColor(filled ? QColor() : QColor(Qt::red));
+    shape->setLineWidth(5);
+    shape->setPath(before);
+    root->addSublayer(shape);
     root->clearDirtyRegion();
-    dim->setPath(withHole({1010, 1000}));
+    shape->setPath(after);
     const QRect box = root->dirtyRegion().boundingRect();
     QVERIFY2(box.width() < 400 && box.height() < 400,
              qPrintable(QString("%1x%2").arg(box.width()).arg(box.height())));
-    QVERIFY(box.contains(root->rootToQt(QPointF(1000, 1000)).toPoint()));
-}
-
-void TestLayerTree::growingStrokeDirtiesItsEnd() {
-    auto root = makeRoot(3840, 2160);
-    auto stroke = ShapeLayer::make();
-    stroke->disableImplicitAnimations({"path"});
-    stroke->setFrame(root->bounds());
-    stroke->setFillColor(QColor());
-    stroke->setStrokeColor(Qt::red);
-    stroke->setLineWidth(5);
-    QPainterPath path;
-    path.moveTo(100, 100);
-    for (int i = 1; i < 100; ++i)
-        path.lineTo(100 + 20 * i, 100 + (i % 2) * 30);
-    stroke->setPath(path);
-    root->addSublayer(stroke);
-    root->clearDirtyRegion();
-    path.lineTo(2100, 160);
-    stroke->setPath(path);
-    const QRect box = root->dirtyRegion().boundingRect();
-    QVERIFY2(box.width() < 100, qPrintable(QString::number(box.width())));
+    QVERIFY(box.contains(root->rootToQt(changedAt).toPoint()));
 }
 
 void TestLayerTree::addAndRemoveDirtyTheSubtree() {
@@ -307,15 +288,6 @@ void TestLayerTree::badNumbersAreIgnored() {
     QCOMPARE(layer->position(), QPointF(1, 2));
     QCOMPARE(layer->opacity(), 1.0);
     QCOMPARE(layer->bounds(), QRectF());
-}
-
-void TestLayerTree::keyValueStore() {
-    auto badge = Layer::make();
-    QVERIFY(!badge->value("step").isValid());
-    badge->setValue("step", 3);
-    QCOMPARE(badge->value("step").toInt(), 3);
-    badge->setValue("step", QVariant());
-    QVERIFY(!badge->value("step").isValid());
 }
 
 QTEST_MAIN(TestLayerTree)
