@@ -2,18 +2,24 @@
 
 #include <cmath>
 
+// Qt timers count whole milliseconds, so a fixed 17 ms interval would give
+// 58.8 frames on a 60 Hz screen. Each frame is instead aimed at the next
+// point of an exact grid of refresh periods, the waits coming out as 16 or
+// 17 ms in turn.
 FrameClock::FrameClock() {
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        if (m_frame) m_frame();
-    });
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &FrameClock::fire);
+    m_elapsed.start();
 }
 
 void FrameClock::start(double refreshRate, std::function<void()> frame) {
     const double rate = std::isfinite(refreshRate) && refreshRate >= 20 ? refreshRate : 60;
     m_frame = std::move(frame);
-    m_timer.setInterval(std::max(1, int(std::lround(1000.0 / rate))));
-    m_timer.start();
+    m_periodNs = qint64(std::llround(1e9 / rate));
+    m_sleeping = false;
+    m_nextNs = m_elapsed.nsecsElapsed();
+    armForNextFrame();
 }
 
 void FrameClock::invalidate() {
@@ -21,8 +27,31 @@ void FrameClock::invalidate() {
     m_frame = nullptr;
 }
 
-void FrameClock::sleep() { m_timer.stop(); }
+void FrameClock::sleep() {
+    m_sleeping = true;
+    m_timer.stop();
+}
 
 void FrameClock::wake() {
-    if (m_frame && !m_timer.isActive()) m_timer.start();
+    if (!m_frame || !m_sleeping) return;
+    m_sleeping = false;
+    m_nextNs = m_elapsed.nsecsElapsed();
+    if (!m_inFrame) armForNextFrame();
+}
+
+void FrameClock::fire() {
+    if (!m_frame) return;
+    m_inFrame = true;
+    m_frame(); // may sleep, wake or invalidate
+    m_inFrame = false;
+    if (m_frame && !m_sleeping) armForNextFrame();
+}
+
+void FrameClock::armForNextFrame() {
+    const qint64 now = m_elapsed.nsecsElapsed();
+    m_nextNs += m_periodNs;
+    // Fell behind (a slow frame, a busy machine): start a fresh grid rather
+    // than firing a burst of late frames.
+    if (m_nextNs <= now) m_nextNs = now + m_periodNs;
+    m_timer.start(int((m_nextNs - now + 500'000) / 1'000'000));
 }

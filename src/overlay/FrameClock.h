@@ -3,6 +3,7 @@
 // first screen while running. It sleeps when told that nothing moves and is
 // woken at once by motion, so a still pointer costs no frames at all.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -21,10 +22,18 @@ public:
     void wake();
 
     bool isValid() const { return bool(m_frame); }
-    bool isFiring() const { return m_timer.isActive(); }
-    double interval() const { return m_timer.interval(); }
+    bool isFiring() const { return m_timer.isActive() || m_inFrame; }
+    double period() const { return m_periodNs / 1e6; }
 
 private:
+    void fire();
+    void armForNextFrame();
+
     QTimer m_timer;
+    QElapsedTimer m_elapsed;
     std::function<void()> m_frame;
+    qint64 m_periodNs = 16'666'667;
+    qint64 m_nextNs = 0;
+    bool m_inFrame = false;
+    bool m_sleeping = false;
 };
