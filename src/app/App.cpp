@@ -1,9 +1,9 @@
 #include "app/App.h"
 #include "app/TrayIcon.h"
+#include "overlay/InkBoard.h"
 #include "overlay/Pointer.h"
 #include "platform/DesktopChecks.h"
 #include "platform/HotKeys.h"
-#include "prefs/Prefs.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -11,13 +11,18 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
-App& App::shared() {
-    static App* instance = new App();
-    return *instance;
+App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, QObject* parent)
+    : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys) {}
+
+// The menu has no parent widget, so it is deleted here.
+App::~App() { delete m_menu; }
+
+bool App::clickOpensMenu(Qt::KeyboardModifiers held) {
+    return held & (Qt::ControlModifier | Qt::AltModifier);
 }
 
 void App::launch() {
-    Pointer::shared().onChange = [this](bool on) { updateIcon(on); };
+    connect(&m_pointer, &Pointer::isOnChanged, this, &App::updateIcon);
     registerHotKeys();
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -28,8 +33,7 @@ void App::launch() {
         m_item->setContextMenu(m_menu);
         connect(m_item, &QSystemTrayIcon::activated, this, [this](auto reason) {
             if (reason != QSystemTrayIcon::Trigger) return;
-            // Ctrl- or Alt-click opens the menu, as a right click does.
-            if (QGuiApplication::queryKeyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            if (clickOpensMenu(QGuiApplication::queryKeyboardModifiers()))
                 m_menu->popup(QCursor::pos());
             else
                 togglePointer();
@@ -48,18 +52,17 @@ void App::launch() {
 }
 
 void App::togglePointer() {
-    Pointer& pointer = Pointer::shared();
-    if (pointer.isOn()) pointer.turnOff();
-    else pointer.turnOn();
+    if (m_pointer.isOn()) m_pointer.turnOff();
+    else m_pointer.turnOn();
 }
 
-void App::clearInk() { Pointer::shared().clear(); }
+void App::clearInk() { m_ink.clear(); }
 
 void App::quit() { QApplication::quit(); }
 
 void App::rebuildMenu(QMenu& menu) {
     menu.clear();
-    const bool on = Pointer::shared().isOn();
+    const bool on = m_pointer.isOn();
     QAction* toggle = menu.addAction(on ? tr("Turn Pointer Off") : tr("Turn Pointer On"), this,
                                      &App::togglePointer);
     toggle->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+H")));
@@ -77,13 +80,11 @@ void App::updateIcon(bool on) {
 }
 
 void App::registerHotKeys() {
-    HotKeys& keys = HotKeys::shared();
-    keys.registerKey('h', [this] { togglePointer(); });
-    keys.registerKey('x', [this] { clearInk(); });
-    keys.registerKey('s', [] {
-        Pointer& pointer = Pointer::shared();
-        if (!pointer.isOn()) pointer.turnOn();
-        pointer.toggleSpotlight();
+    m_hotKeys.registerKey('h', [this] { togglePointer(); });
+    m_hotKeys.registerKey('x', [this] { clearInk(); });
+    m_hotKeys.registerKey('s', [this] {
+        if (!m_pointer.isOn()) m_pointer.turnOn();
+        m_pointer.toggleSpotlight();
     });
 }
 

@@ -6,13 +6,17 @@
 #include <QObject>
 #include <QPointer>
 
+class HotKeys;
+class InkBoard;
+class Pointer;
 class QMenu;
 class QSystemTrayIcon;
 
 class App : public QObject {
     Q_OBJECT
-public:
-    static App& shared();
+  public:
+    App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, QObject* parent = nullptr);
+    ~App() override;
 
     // Everything that happens once the application object exists.
     void launch();
@@ -23,14 +27,18 @@ public:
 
     // The menu as it would open now.
     void rebuildMenu(QMenu& menu);
-    QSystemTrayIcon* trayIcon() const { return m_item; }
+    // A plain click on the tray icon toggles the pointer; with Ctrl or Alt
+    // held it opens the menu, as a right click does.
+    static bool clickOpensMenu(Qt::KeyboardModifiers held);
 
-private:
-    App() = default;
+  private:
     void updateIcon(bool on);
     void registerHotKeys();
     void notify(const QString& message);
 
+    Pointer& m_pointer;
+    InkBoard& m_ink;
+    HotKeys& m_hotKeys;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;
 };

@@ -1,5 +1,5 @@
 #include "app/EntryPoint.h"
-#include "app/App.h"
+#include "app/AppRoot.h"
 #include "app/ImportCommand.h"
 #include "devtools/DevTools.h"
 #include "platform/DesktopChecks.h"
@@ -61,7 +61,8 @@ int run(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Handwick"));
     QApplication::setOrganizationName(QStringLiteral("Handwick"));
     QApplication::setQuitOnLastWindowClosed(false);
-    App::shared().launch();
+    AppRoot root;
+    root.launch();
     return QApplication::exec();
 }
 

@@ -52,19 +52,14 @@ void Log::write(const char* line, int length) {
     [[maybe_unused]] const ssize_t written = ::write(m_fd, line, size_t(length));
 }
 
-Log* shared() {
-    static Log* log = []() -> Log* {
-        const char* path = std::getenv("HANDWICK_FRAME_STATS");
-        if (!path || !*path) return nullptr;
-        auto* opened = new Log(QString::fromLocal8Bit(path));
-        if (opened->isOpen()) return opened;
-        const int error = errno;
-        delete opened;
-        std::fprintf(stderr, "handwick: cannot write frame statistics to %s: %s\n", path,
-                     std::strerror(error));
-        return nullptr;
-    }();
-    return log;
+std::unique_ptr<Log> fromEnvironment() {
+    const char* path = std::getenv("HANDWICK_FRAME_STATS");
+    if (!path || !*path) return nullptr;
+    auto opened = std::make_unique<Log>(QString::fromLocal8Bit(path));
+    if (opened->isOpen()) return opened;
+    std::fprintf(stderr, "handwick: cannot write frame statistics to %s: %s\n", path,
+                 std::strerror(errno));
+    return nullptr;
 }
 
 } // namespace FrameStats

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 namespace FrameStats {
 
@@ -38,39 +39,36 @@ class Log {
 
 // The log named by HANDWICK_FRAME_STATS, or null when it is unset or cannot
 // be opened (then one line on standard error says so).
-Log* shared();
+std::unique_ptr<Log> fromEnvironment();
 
-inline bool enabled() {
-    static const bool on = shared() != nullptr;
-    return on;
-}
-
-// Measures the enclosing motion tick.
+// Measures the enclosing motion tick into `log`, if there is one.
 class TickScope {
   public:
-    TickScope() : m_start(enabled() ? threadCpuNanos() : 0) {}
+    explicit TickScope(Log* log) : m_log(log), m_start(log ? threadCpuNanos() : 0) {}
     ~TickScope() {
-        if (enabled()) shared()->tick(threadCpuNanos() - m_start);
+        if (m_log) m_log->tick(threadCpuNanos() - m_start);
     }
     TickScope(const TickScope&) = delete;
     TickScope& operator=(const TickScope&) = delete;
 
   private:
+    Log* m_log;
     int64_t m_start;
 };
 
 // Measures the enclosing paint of `region` at `scale` device pixels per point.
 class PaintScope {
   public:
-    PaintScope(const QRegion& region, double scale)
-        : m_start(enabled() ? threadCpuNanos() : 0), m_region(region), m_scale(scale) {}
+    PaintScope(Log* log, const QRegion& region, double scale)
+        : m_log(log), m_start(log ? threadCpuNanos() : 0), m_region(region), m_scale(scale) {}
     ~PaintScope() {
-        if (enabled()) shared()->paint(threadCpuNanos() - m_start, pixelCount(m_region, m_scale));
+        if (m_log) m_log->paint(threadCpuNanos() - m_start, pixelCount(m_region, m_scale));
     }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
 
   private:
+    Log* m_log;
     int64_t m_start;
     const QRegion& m_region;
     double m_scale;

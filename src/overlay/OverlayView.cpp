@@ -69,9 +69,9 @@ OverlayView::OverlayView(QSizeF size, double scale)
     arm->setHidden(true);
 }
 
-void OverlayView::use(const HandSprite& sprite, const QString& key) {
-    if (key == m_spriteKey) return;
-    m_spriteKey = key;
+void OverlayView::use(const HandSprite& sprite, const QString& id, double height) {
+    m_spriteID = id;
+    m_spriteHeight = height;
     m_sprite = sprite;
 
     const double w = sprite.size.width(), h = sprite.size.height();

@@ -15,14 +15,16 @@ public:
     // `scale` is the backing scale factor of the screen the view is shown on.
     OverlayView(QSizeF size, double scale);
 
-    // Installs a hand sprite; does nothing when `key` is the one installed.
-    void use(const HandSprite& sprite, const QString& key);
-
-    // The next `use` installs whatever it is given (the custom photo changed).
-    void forgetSprite() { m_spriteKey.clear(); }
+    // Installs the sprite of hand `id` at `height` points.
+    void use(const HandSprite& sprite, const QString& id, double height);
+    // Whether the installed sprite is the one of hand `id` at `height` points.
+    bool shows(const QString& id, double height) const {
+        return m_sprite && id == m_spriteID && height == m_spriteHeight;
+    }
+    // The next frame installs a sprite again (sprites of the same hand changed).
+    void forgetSprite() { m_spriteID.clear(); }
 
     double scale() const { return m_scale; }
-    QString spriteKey() const { return m_spriteKey; }
     const std::optional<HandSprite>& sprite() const { return m_sprite; }
 
     LayerPtr root;
@@ -37,6 +39,7 @@ public:
 
 private:
     double m_scale;
-    QString m_spriteKey;
+    QString m_spriteID;
+    double m_spriteHeight = 0;
     std::optional<HandSprite> m_sprite;
 };

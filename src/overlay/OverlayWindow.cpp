@@ -1,7 +1,7 @@
 #include "overlay/OverlayWindow.h"
 #include "layers/LayerRenderer.h"
 #include "overlay/FrameStats.h"
-#include "overlay/Pointer.h"
+#include "overlay/OverlayInput.h"
 #include "overlay/ScreenSpace.h"
 
 #include <QKeyEvent>
@@ -10,10 +10,10 @@
 #include <QPaintEvent>
 #include <QScreen>
 
-OverlayWindow::OverlayWindow(QScreen* screen)
+OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint | Qt::Tool),
-      m_screen(screen), m_qtGeometry(screen->geometry()),
+      m_input(input), m_stats(stats), m_screen(screen), m_qtGeometry(screen->geometry()),
       m_view(screen->geometry().size(), screen->devicePixelRatio()) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -34,7 +34,7 @@ void OverlayWindow::flushDamage() {
 }
 
 void OverlayWindow::paintEvent(QPaintEvent* event) {
-    const FrameStats::PaintScope stats(event->region(), devicePixelRatioF());
+    const FrameStats::PaintScope stats(m_stats, event->region(), devicePixelRatioF());
     QPainter painter(this);
     // Qt has already cleared the region to transparent; the layers do the rest.
     LayerRenderer::paint(painter, *m_view.root, event->region());
@@ -47,26 +47,20 @@ QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
 
 void OverlayWindow::mousePressEvent(QMouseEvent* event) {
     event->accept(); // never let a click through
-    Pointer& pointer = Pointer::shared();
-    pointer.wake();
-    if (event->button() == Qt::LeftButton) pointer.down(viewPoint(*event), m_view);
-    else if (event->button() == Qt::RightButton) pointer.undo();
+    m_input.pressed(viewPoint(*event), event->button(), m_view);
 }
 
 void OverlayWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    Pointer& pointer = Pointer::shared();
-    pointer.wake();
-    if (event->buttons() & Qt::LeftButton)
-        pointer.dragged(viewPoint(*event), event->modifiers() & Qt::ShiftModifier, m_view);
+    m_input.moved(viewPoint(*event), event->buttons(), event->modifiers(), m_view);
 }
 
 void OverlayWindow::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (event->button() == Qt::LeftButton) Pointer::shared().up(m_view);
+    m_input.released(event->button(), m_view);
 }
 
 void OverlayWindow::keyPressEvent(QKeyEvent* event) {
-    if (Pointer::shared().key(*event)) event->accept();
+    if (m_input.keyPressed(*event)) event->accept();
     else QWidget::keyPressEvent(event);
 }

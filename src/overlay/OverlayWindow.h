@@ -3,6 +3,7 @@
 // every click and key (nothing underneath is ever clicked), hides the system
 // cursor, and paints its overlay layer tree, repainting only what changed.
 
+#include "overlay/FrameStats.h"
 #include "overlay/OverlayView.h"
 
 #include <QPointer>
@@ -10,11 +11,13 @@
 #include <QScreen>
 #include <QWidget>
 
+class OverlayInput;
 
 class OverlayWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit OverlayWindow(QScreen* screen);
+    // Mouse and keys go to `input`; paints are measured into `stats` if given.
+    OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats = nullptr);
 
     OverlayView& view() { return m_view; }
     const OverlayView& view() const { return m_view; }
@@ -35,6 +38,8 @@ protected:
 private:
     QPointF viewPoint(const QMouseEvent& event) const;
 
+    OverlayInput& m_input;
+    FrameStats::Log* m_stats;
     QPointer<QScreen> m_screen;
     QRect m_qtGeometry;
     OverlayView m_view;

@@ -12,11 +12,6 @@ bool isOurs(ActiveWindow::WindowId window) {
 }
 } // namespace
 
-ActiveWindow& ActiveWindow::shared() {
-    static ActiveWindow* instance = new ActiveWindow();
-    return *instance;
-}
-
 ActiveWindow::ActiveWindow(std::unique_ptr<WindowActivation> desktop)
     : m_desktop(std::move(desktop)) {}
 

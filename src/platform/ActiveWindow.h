@@ -10,8 +10,6 @@ class ActiveWindow {
   public:
     using WindowId = WindowActivation::WindowId;
 
-    static ActiveWindow& shared();
-
     // Without a desktop, this desktop's is picked at first use.
     explicit ActiveWindow(std::unique_ptr<WindowActivation> desktop = nullptr);
     ~ActiveWindow();

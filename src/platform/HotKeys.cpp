@@ -1,11 +1,6 @@
 #include "platform/HotKeys.h"
 #include "platform/KeyGrabber.h"
 
-HotKeys& HotKeys::shared() {
-    static HotKeys* instance = new HotKeys();
-    return *instance;
-}
-
 HotKeys::HotKeys() = default;
 HotKeys::~HotKeys() = default;
 

@@ -11,9 +11,6 @@ class KeyGrabber;
 
 class HotKeys {
   public:
-    static HotKeys& shared();
-
-    // Tests make their own registries; the program uses shared().
     HotKeys();
     ~HotKeys();
     HotKeys(const HotKeys&) = delete;

@@ -28,12 +28,14 @@ template <typename T> QVariant toStored(const T& value) {
 } // namespace
 
 Prefs& Prefs::shared() {
-    static Prefs* instance = [] {
-        QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
-                        QStringLiteral("Handwick"));
-        return new Prefs(probe.fileName());
-    }();
+    static Prefs* instance = new Prefs(defaultFile());
     return *instance;
+}
+
+QString Prefs::defaultFile() {
+    QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
+                    QStringLiteral("Handwick"));
+    return probe.fileName();
 }
 
 Prefs::Prefs(const QString& iniPath, QObject* parent)

@@ -36,8 +36,9 @@ class Prefs : public QObject {
     Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
 
 public:
-    // The process-wide instance, backed by the user's config folder.
-    static Prefs& shared();
+    // The user's settings file, in the user's config folder.
+    static QString defaultFile();
+    static Prefs& shared(); // TODO(root): remove
 
     // A store backed by the given INI file (tests and tools use their own).
     explicit Prefs(const QString& iniPath, QObject* parent = nullptr);

@@ -1,0 +1,40 @@
+#pragma once
+// The composition root: every long-lived object of the running program,
+// built once, in dependency order, each handed the references it needs.
+// Members are destroyed in reverse order, so nothing outlives what it uses.
+
+#include "app/App.h"
+#include "handart/CustomHand.h"
+#include "handart/HandSprites.h"
+#include "overlay/FrameStats.h"
+#include "overlay/InkBoard.h"
+#include "overlay/Pointer.h"
+#include "platform/ActiveWindow.h"
+#include "platform/HotKeys.h"
+#include "prefs/Prefs.h"
+#include "sound/SoundBank.h"
+
+#include <memory>
+
+class AppRoot {
+  public:
+    // Needs the application object.
+    AppRoot();
+    AppRoot(const AppRoot&) = delete;
+    AppRoot& operator=(const AppRoot&) = delete;
+
+    // The tray icon, the hot keys and the notices.
+    void launch() { m_app.launch(); }
+
+  private:
+    Prefs m_prefs;
+    std::unique_ptr<FrameStats::Log> m_frameStats;
+    SoundBank m_sounds;
+    CustomHand m_customHand;
+    HandSprites m_sprites;
+    ActiveWindow m_activeWindow;
+    HotKeys m_hotKeys;
+    InkBoard m_ink;
+    Pointer m_pointer;
+    App m_app;
+};
