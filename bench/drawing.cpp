@@ -8,9 +8,9 @@
 #include "layers/LayerRenderer.h"
 #include "overlay/Ink.h"
 #include "overlay/OverlayView.h"
-#include "overlay/Pointer.h"
-#include "overlay/TapSounds.h"
+#include "overlay/InkBoard.h"
 #include "prefs/Prefs.h"
+#include "sound/SinkVoices.h"
 #include "sound/SoundBank.h"
 
 #include <QApplication>
@@ -49,11 +49,10 @@ QImage screenImage() {
     return image;
 }
 
-void dragMovement() {
-    Pointer& pointer = Pointer::shared();
+void dragMovement(const Prefs& prefs) {
+    InkBoard pointer(prefs, nullptr);
     OverlayView view({screenW, screenH}, 1.0);
     QImage screen = screenImage();
-    Prefs::shared().setTool(Tool::pen);
     pointer.down(wander(0), view);
     for (int i = 1; i < 10000; ++i)
         pointer.dragged(wander(i), false, view);
@@ -103,7 +102,7 @@ double handFrames(Scene scene) {
     OverlayView view({screenW, screenH}, 1.0);
     if (scene != Scene::empty) fillWithInk(view, scene == Scene::strokesAndBadges);
     const HandSkin skin = HandSkin::classic();
-    view.use(HandPainter::sprite(skin, 116, 1.0), HandPainter::cacheKey(skin.id, 116, 1.0));
+    view.use(HandPainter::render(skin, 116, 1.0), skin.id, 116);
     view.arm->setHidden(false);
     QImage screen = screenImage();
     paintDamage(view, screen);
@@ -128,15 +127,14 @@ double handFrames(Scene scene) {
     return Measure::medianMicros(400, step);
 }
 
-void soundLatency() {
-    Pointer& pointer = Pointer::shared();
+void soundLatency(const Prefs& prefs) {
     OverlayView view({screenW, screenH}, 1.0);
-    Prefs::shared().setMuted(false);
+    SoundBank bank(std::make_unique<SinkVoiceFactory>());
     QElapsedTimer clock;
     qint64 issuedAt = 0, playedAt = 0;
-    TapSounds::setPlayer([&](TapSound sound, double) {
+    InkBoard pointer(prefs, [&](TapSound sound, double) {
         issuedAt = clock.nsecsElapsed();
-        SoundBank::shared().play(sound, 0.0); // silent, but the whole path
+        bank.play(sound, 0.0); // silent, but the whole path
         playedAt = clock.nsecsElapsed();
     });
     std::vector<double> toPlay, returned, whole;
@@ -152,22 +150,21 @@ void soundLatency() {
             ring->removeFromSuperlayer();
         QCoreApplication::processEvents();
     }
-    TapSounds::setPlayer(nullptr);
     for (auto* v : {&toPlay, &returned, &whole})
         std::sort(v->begin(), v->end());
     Measure::report("button down -> SoundBank::play issued (median)", toPlay[toPlay.size() / 2]);
     Measure::report("button down -> SoundBank::play returned (median)",
                     returned[returned.size() / 2]);
-    Measure::report("Pointer::down in all, with ring (median)", whole[whole.size() / 2]);
+    Measure::report("InkBoard::down in all, with ring (median)", whole[whole.size() / 2]);
 }
 } // namespace
 
 int main(int argc, char** argv) {
     // Benchmarks must not touch the user's settings.
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
-    dragMovement();
+    Prefs prefs(config.filePath("Handwick.ini"));
+    dragMovement(prefs);
     // Interleaved, best of three each: other work on the machine shifts
     // single runs by more than the difference looked for.
     double empty = 1e9, strokes = 1e9, mixed = 1e9;
@@ -181,6 +178,6 @@ int main(int argc, char** argv) {
     Measure::report("moving-hand frame, 240 strokes and 60 badges", mixed);
     std::printf("%-58s %10.2f x\n", "ratio, strokes / empty (target within 1.2)", strokes / empty);
     std::printf("%-58s %10.2f x\n", "ratio, strokes and badges / empty", mixed / empty);
-    soundLatency();
+    soundLatency(prefs);
     return 0;
 }

@@ -1,0 +1,140 @@
+// What each tool draws, checked on rendered pixels rather than path internals,
+// and the numbered badge.
+#include "layers/LayerAnimator.h"
+#include "layers/LayerRenderer.h"
+#include "layers/MediaClock.h"
+#include "layers/TextLayer.h"
+#include "overlay/Ink.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+using Points = std::vector<QPointF>;
+
+// `layer` drawn over white in a 240 × 120 root at `scale` (y up, so row = 120 - y).
+QImage rendered(const LayerPtr& layer, double scale = 1.0) {
+    auto root = Layer::make();
+    root->setBounds({0, 0, 240, 120});
+    root->setPosition({120, 60});
+    layer->setFrame(layer->frame().isEmpty() ? root->bounds() : layer->frame());
+    root->addSublayer(layer);
+    return LayerRenderer::renderImage(*root, scale, Qt::white);
+}
+
+// Coral ink (not its soft shadow) at `p`, in points, y up, scale 1.
+bool inked(const QImage& image, QPointF p) {
+    const QColor c = image.pixelColor(int(p.x()), int(120 - p.y())), ink = ns(InkColor::coral);
+    return std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) +
+               std::abs(c.blue() - ink.blue()) < 90;
+}
+
+QImage stroke(Tool tool, const Points& points, bool straight = false, double width = 5) {
+    auto layer = Ink::layer(tool, InkColor::coral, width);
+    layer->setPath(Ink::path(tool, points, straight, width));
+    return rendered(layer);
+}
+} // namespace
+
+class TestInk : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Qt drops a zero-length segment: a stroke that goes nowhere must still leave a dot.
+    void aStrokeThatGoesNowhereIsARoundDot() {
+        for (const auto& [points, straight] :
+             {std::pair{Points{{50, 50}}, false}, {Points{{50, 50}, {80, 20}, {50, 50}}, true},
+              {Points{{50, 50}, {50, 50}, {50, 50}}, false}}) {
+            const QImage image = stroke(Tool::pen, points, straight, 10);
+            QVERIFY(inked(image, {50, 50}) && inked(image, {46, 50}) && inked(image, {50, 53}));
+            QVERIFY(!inked(image, {57, 50}) && !inked(image, {50, 43}));
+        }
+        for (Tool tool : allCases<Tool>()) QVERIFY(Ink::path(tool, {}, false, 5).isEmpty());
+    }
+
+    void straightModeIgnoresTheWayThere() {
+        const Points zigzag{{20, 20}, {60, 100}, {100, 20}, {140, 100}, {180, 20}};
+        QVERIFY(inked(stroke(Tool::pen, zigzag), {55, 70})); // curving towards the corners
+        const QImage straight = stroke(Tool::pen, zigzag, true);
+        QVERIFY(!inked(straight, {55, 70}) && inked(straight, {100, 20}));
+    }
+
+    void theArrowHasAFilledHeadAtTheEndAndTheBoxIsTheSameEitherWay() {
+        const QImage arrow = stroke(Tool::arrow, {{20, 60}, {90, 10}, {200, 60}});
+        QVERIFY(inked(arrow, {20, 60}) && inked(arrow, {110, 60}) && !inked(arrow, {90, 10}));
+        QVERIFY(inked(arrow, {185, 66}) && inked(arrow, {185, 54})); // the head is wide
+        QVERIFY(!inked(arrow, {40, 66}));                             // the shaft is not
+        QPainterPath box = Ink::path(Tool::box, {{10, 20}, {500, -300}, {110, 80}}, false, 5);
+        QCOMPARE(box, Ink::path(Tool::box, {{110, 20}, {10, 80}}, false, 5));
+        QCOMPARE(box.boundingRect(), QRectF(10, 20, 100, 60));
+    }
+
+    void eachToolIsStyledForItsJob() {
+        const auto pen = Ink::layer(Tool::pen, InkColor::sky, 5);
+        const auto marker = Ink::layer(Tool::highlighter, InkColor::sky, 5);
+        QCOMPARE(pen->lineWidth(), 5.0);
+        QVERIFY(marker->lineWidth() > 4 * pen->lineWidth() && marker->strokeColor().alphaF() < 0.5);
+        QVERIFY(Ink::layer(Tool::arrow, InkColor::sky, 5)->fillColor().isValid());
+        QVERIFY(pen->shadowOpacity() > 0 && pen->shadowOffset().y() < 0); // below, y up
+        // A growing stroke follows the pointer, and a fading one goes at once.
+        QVERIFY(!pen->allowsImplicitAnimation("path") && !pen->allowsImplicitAnimation("opacity"));
+        QCOMPARE(Ink::layer(Tool::pen, InkColor::coral, qQNaN())->lineWidth(), 5.0);
+    }
+
+    // The hand passing over fresh ink repaints a small area: the part of a level,
+    // upright or collinear stroke there must come back.
+    void aSmallRepaintOfAStrokeShowsItsPartThere() {
+        for (const auto& [points, looked] :
+             {std::pair{Points{{20, 50}, {120, 50}, {220, 50}}, QPointF(60, 50)},
+              {Points{{100, 5}, {100, 50}, {100, 95}}, QPointF(100, 20)},
+              {Points{{20, 10}, {120, 50}, {220, 90}}, QPointF(70, 30)}}) {
+            auto root = Layer::make();
+            root->setBounds({0, 0, 240, 100});
+            root->setPosition({120, 50});
+            auto layer = Ink::layer(Tool::pen, InkColor::coral, 5.0);
+            layer->setFrame(root->bounds());
+            layer->setPath(Ink::path(Tool::pen, points, false, 5.0));
+            root->addSublayer(layer);
+            QImage image(240, 100, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            const QPoint at(int(looked.x()), int(100 - looked.y()));
+            LayerRenderer::paint(painter, *root, QRegion(QRect(at - QPoint(10, 10), QSize(20, 20))));
+            painter.end();
+            QCOMPARE(image.pixelColor(at).name(), ns(InkColor::coral).name());
+        }
+    }
+
+    // Dark digits on the light colours, white on the others, centred on the disc.
+    void badgeDigitsAreLegibleAndCentred() {
+        for (const auto& [color, number, digits] :
+             {std::tuple{InkColor::coral, 1, QColor(Qt::white)}, {InkColor::sun, 7, QColor(Qt::black)},
+              {InkColor::lime, 10, QColor(Qt::black)}, {InkColor::sky, 23, QColor(Qt::white)}}) {
+            double now = 1;
+            MediaClock::setSource([&] { return now; });
+            const LayerPtr badge = Ink::step(number, {60, 60}, color, 2.0);
+            QCOMPARE(badge->frame(), QRectF(43, 43, 34, 34));
+            QCOMPARE(badge->value("step"), QVariant(number)); // undo reads it back
+            QCOMPARE(dynamic_cast<TextLayer*>(badge->sublayers().at(0).get())->foregroundColor(), digits);
+            now = 10; // popped in
+            LayerAnimator::advance();
+            const QImage image = rendered(badge, 2.0);
+            MediaClock::setSource(nullptr);
+            QRect box;
+            for (int y = 2 * 47; y < 2 * 73; ++y)
+                for (int x = 2 * 47; x < 2 * 73; ++x) {
+                    const QColor p = image.pixelColor(x, y);
+                    if (std::abs(p.red() - digits.red()) + std::abs(p.green() - digits.green()) +
+                            std::abs(p.blue() - digits.blue()) < 60)
+                        box |= QRect(x, y, 1, 1);
+                }
+            QVERIFY(box.height() >= 18);
+            QVERIFY(std::abs(QRectF(box).center().x() / 2 - 60) <= 1.5);
+            QVERIFY(std::abs(QRectF(box).center().y() / 2 - 60) <= 2.0);
+        }
+    }
+};
+
+QTEST_MAIN(TestInk)
+#include "test_ink.moc"

@@ -1,2 +1,0 @@
-handwick_unit_test(test_drawing_input unit/test_drawing_input.cpp)
-handwick_unit_test(test_drawing_undo unit/test_drawing_undo.cpp)
