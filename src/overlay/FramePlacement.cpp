@@ -34,7 +34,7 @@ void placeOnView(OverlayView& v, const QRectF& frame, const Motion& motion, QPoi
     if (s.spotlight)
         v.dim->setPath(dimPath(v.root->bounds(), frame, motion.spot, s.spotlightRadius));
 
-    const bool showHand = ScreenSpace::holds(frame, mouse);
+    const bool showHand = !s.overToolbar && ScreenSpace::holds(frame, mouse);
     v.arm->setHidden(!showHand || s.laser);
     v.laser->setHidden(!(showHand && s.laser));
     v.trail->setHidden(!(showHand && s.laser));

@@ -18,12 +18,15 @@ struct FrameSettings {
     double spotlightRadius = 150;
     QString handID;
     double handHeight = 116;
+    // The mouse is over the toolbar: the hand and the laser give way to the arrow.
+    bool overToolbar = false;
 
     static FrameSettings read(const Prefs& prefs);
 };
 
 // `frame` is the view's window in global model coordinates; `mouse` is global.
-// The hand (or laser) shows only on the screen holding the mouse, and the
+// The hand (or laser) shows only on the screen holding the mouse, unless the
+// mouse is over the toolbar, and the
 // spotlight's hole only on the screen holding the spot.
 void placeOnView(OverlayView& view, const QRectF& frame, const Motion& motion, QPointF mouse,
                  const FrameSettings& settings, HandSprites& sprites);

@@ -2,6 +2,7 @@
 #include "handart/HandSprites.h"
 #include "overlay/OverlayWindow.h"
 #include "overlay/ScreenSpace.h"
+#include "overlay/Toolbar.h"
 #include "platform/ActiveWindow.h"
 #include "prefs/Prefs.h"
 
@@ -64,6 +65,7 @@ void Pointer::turnOn() {
     buildWindows();
     m_motion.reset(ScreenSpace::mouseLocation());
     showWindows();
+    if (m_prefs.showToolbar()) showToolbar();
     startLink();
     tick();
     emit isOnChanged(true);
@@ -75,6 +77,8 @@ void Pointer::turnOff() {
     m_clock.invalidate();
     m_ink.clear();
     dropWindows();
+    if (m_toolbar) m_toolbar->hide();
+    m_overToolbar = false;
     m_activeWindow.reactivate();
     emit isOnChanged(false);
 }
@@ -84,7 +88,45 @@ void Pointer::screensChanged() {
     m_ink.clear();
     buildWindows();
     showWindows();
+    if (m_prefs.showToolbar()) showToolbar();
     startLink();
+}
+
+void Pointer::setToolbarVisible(bool visible) {
+    m_prefs.setShowToolbar(visible);
+    if (!m_isOn || !m_toolbar) return;
+    if (visible) showToolbar();
+    else m_toolbar->hide();
+    wake(); // the hand comes back if the mouse was over the toolbar
+}
+
+void Pointer::showToolbar() {
+    if (!m_toolbar) return;
+    const QPointF mouse = ScreenSpace::mouseLocation();
+    QScreen* target = QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (ScreenSpace::holds(ScreenSpace::frameToModel(screen->geometry()), mouse)) {
+            target = screen;
+            break;
+        }
+    if (target) m_toolbar->showOn(target);
+}
+
+bool Pointer::isOverToolbar(QPointF mouse) const {
+    if (!m_toolbar) return false;
+    const QRect frame = m_toolbar->frame();
+    if (frame.isEmpty()) return false;
+    constexpr double margin = 4;
+    return ScreenSpace::frameToModel(QRectF(frame))
+        .adjusted(-margin, -margin, margin, margin)
+        .contains(mouse);
+}
+
+void Pointer::setOverToolbar(bool over) {
+    if (over == m_overToolbar) return;
+    m_overToolbar = over;
+    // The arrow over the toolbar; elsewhere the hand is the cursor.
+    for (auto& window : m_windows) window->setCursor(over ? Qt::ArrowCursor : Qt::BlankCursor);
 }
 
 void Pointer::toggleSpotlight() { m_prefs.setSpotlight(!m_prefs.spotlight()); }

@@ -18,6 +18,7 @@ class ActiveWindow;
 class HandSprites;
 class OverlayWindow;
 class Prefs;
+class Toolbar;
 
 class Pointer : public QObject, public OverlayInput {
     Q_OBJECT
@@ -32,6 +33,10 @@ class Pointer : public QObject, public OverlayInput {
     void turnOn();
     void turnOff();
     void toggleSpotlight();
+    // The floating toolbar, shown while on when the settings want it. Not owned.
+    void setToolbar(Toolbar* toolbar) { m_toolbar = toolbar; }
+    // Stores whether the toolbar is wanted and, while on, shows or hides it.
+    void setToolbarVisible(bool visible);
     // Chooses a drawing tool, which puts the laser away.
     void choose(Tool tool);
     // Paints a fixed scene on the main screen's overlay; it is not undoable ink.
@@ -66,6 +71,10 @@ class Pointer : public QObject, public OverlayInput {
     void dropWindows();
     void startLink();
     void flushDamage();
+    void showToolbar();
+    // Whether the mouse (model coordinates) is over the visible toolbar, with a margin.
+    bool isOverToolbar(QPointF mouse) const;
+    void setOverToolbar(bool over);
 
     Prefs& m_prefs;
     InkBoard& m_ink;
@@ -78,4 +87,6 @@ class Pointer : public QObject, public OverlayInput {
     FrameClock m_clock;
     Motion m_motion;
     bool m_screensChangePending = false;
+    Toolbar* m_toolbar = nullptr;
+    bool m_overToolbar = false;
 };

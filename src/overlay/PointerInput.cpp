@@ -49,8 +49,7 @@ bool Pointer::keyPressed(const QKeyEvent& event) {
         toggleSpotlight();
         break;
     case KeyCommands::Action::toggleToolbar:
-        // The toolbar panel follows the setting.
-        m_prefs.setShowToolbar(!m_prefs.showToolbar());
+        setToolbarVisible(!m_prefs.showToolbar());
         break;
     case KeyCommands::Action::chooseTool:
         choose(command.tool);

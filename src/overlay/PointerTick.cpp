@@ -15,7 +15,9 @@ void Pointer::tick() {
     const double now = MediaClock::now();
     const QPointF mouse = ScreenSpace::mouseLocation();
     m_motion.step(now, mouse, m_prefs.sway(), m_prefs.laser());
-    const FrameSettings settings = FrameSettings::read(m_prefs);
+    setOverToolbar(isOverToolbar(mouse));
+    FrameSettings settings = FrameSettings::read(m_prefs);
+    settings.overToolbar = m_overToolbar;
 
     Transaction::begin();
     Transaction::setDisableActions(true);

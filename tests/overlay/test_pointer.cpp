@@ -8,6 +8,7 @@
 #include "overlay/OverlayView.h"
 #include "overlay/OverlayWindow.h"
 #include "overlay/Pointer.h"
+#include "overlay/Toolbar.h"
 #include "platform/ActiveWindow.h"
 #include "platform/KeyCharacters.h"
 #include "platform/x11/X11KeyCharacters.h"
@@ -18,6 +19,17 @@
 #include <QTest>
 
 using Action = KeyCommands::Action;
+
+struct FakeToolbar : Toolbar {
+    QRect shownAt; // empty while hidden
+    int shows = 0;
+    void showOn(QScreen* screen) override {
+        shownAt = screen->geometry();
+        ++shows;
+    }
+    void hide() override { shownAt = {}; }
+    QRect frame() const override { return shownAt; }
+};
 Q_DECLARE_METATYPE(KeyCommands::Command)
 
 class TestPointer : public QObject {
@@ -147,6 +159,28 @@ class TestPointer : public QObject {
         s.handID = "custom"; // no photo: the classic hand
         spriteSize(normal);
         QVERIFY(normal.shows("custom", s.handHeight));
+    }
+
+    // T hides the toolbar and remembers it; over the toolbar the hand gives way.
+    void theToolbarFollowsTheSettingAndTheHandGivesWayOverIt() {
+        FakeToolbar toolbar; // as wide as the screen: the mouse is over it
+        pointer->setToolbar(&toolbar);
+        pointer->turnOn();
+        QCOMPARE(toolbar.shows, 1);
+        QVERIFY(mainView().arm->isHidden());
+        QCOMPARE(pointer->windows().front()->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(press(Qt::Key_T, Qt::NoModifier, "t"));
+        QVERIFY(!prefs().showToolbar() && toolbar.frame().isEmpty());
+        pointer->tick();
+        QVERIFY(!mainView().arm->isHidden());
+        QCOMPARE(pointer->windows().front()->cursor().shape(), Qt::BlankCursor);
+        pointer->turnOff();
+        pointer->turnOn();
+        QCOMPARE(toolbar.shows, 1);
+        QVERIFY(press(Qt::Key_T, Qt::NoModifier, "t"));
+        QCOMPARE(toolbar.shows, 2);
+        pointer->turnOff();
+        QVERIFY(toolbar.frame().isEmpty() && prefs().showToolbar());
     }
 
     void eachKeyMeansItsCommand_data() {
