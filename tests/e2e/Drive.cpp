@@ -1,9 +1,11 @@
 #include "Drive.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
@@ -25,42 +27,37 @@ bool sessionWithout(const char* part) {
     return qEnvironmentVariable("HANDWICK_E2E_WITHOUT").split(' ').contains(part);
 }
 
-OtherClient::OtherClient() : m_c(xcb_connect(nullptr, nullptr)) {
+bool near(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+void keep(const QImage& image, const QString& name) {
+    const QString dir = qEnvironmentVariable("HANDWICK_E2E_SHOTS");
+    if (dir.isEmpty() || image.isNull()) return;
+    QDir().mkpath(dir);
+    image.save(dir + '/' + name + ".png");
+}
+
+KeyHolder::KeyHolder(char letter) : m_c(xcb_connect(nullptr, nullptr)) {
     if (xcb_connection_has_error(m_c)) return;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
-    m_root = screen->root;
-    m_visual = screen->root_visual;
-}
-
-OtherClient::~OtherClient() {
-    xcb_disconnect(m_c);
-}
-
-bool OtherClient::holdKey(char letter) {
-    if (!m_root) return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
     xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(m_c);
     xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, xcb_keysym_t(letter | 0x20));
-    bool held = false;
     if (codes && *codes != XCB_NO_SYMBOL) {
         xcb_generic_error_t* refused = xcb_request_check(
-            m_c, xcb_grab_key_checked(m_c, 0, m_root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, *codes,
+            m_c, xcb_grab_key_checked(m_c, 0, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, *codes,
                                       XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-        held = !refused;
+        m_holds = !refused;
         std::free(refused);
     }
     std::free(codes);
     xcb_key_symbols_free(symbols);
-    return held;
 }
 
-uint32_t OtherClient::showWindow() {
-    if (!m_root) return 0;
-    const xcb_window_t id = xcb_generate_id(m_c);
-    xcb_create_window(m_c, XCB_COPY_FROM_PARENT, id, m_root, 100, 100, 320, 200, 0,
-                      XCB_WINDOW_CLASS_INPUT_OUTPUT, m_visual, 0, nullptr);
-    xcb_map_window(m_c, id);
-    xcb_flush(m_c);
-    return id;
+KeyHolder::~KeyHolder() {
+    xcb_disconnect(m_c);
 }
 
 Handwick::Handwick(const QVariantMap& settings, const QProcessEnvironment& env) : app(env) {

@@ -1,11 +1,11 @@
 #pragma once
-// Driving the desktop for the end-to-end tests: xdotool, other X clients and
+// Driving the desktop for the end-to-end tests: xdotool, another X client and
 // one run of the real program with the probe that watches it.
 
 #include "HandwickProcess.h"
 #include "XProbe.h"
 
-#include <QProcess>
+#include <QColor>
 #include <QVariantMap>
 #include <functional>
 
@@ -26,23 +26,23 @@ inline void moveMouse(QPoint p) {
 bool waitFor(const std::function<bool()>& check, int ms = 5000);
 // Whether session.sh started the session without this part ("tray", "compositor", "sound").
 bool sessionWithout(const char* part);
+// Whether every channel of `a` lies within `tolerance` of `b`'s.
+bool near(const QColor& a, const QColor& b, int tolerance);
+// Saves `image` as NAME.png in $HANDWICK_E2E_SHOTS when that is set, to look at.
+void keep(const QImage& image, const QString& name);
 
-// Another X client, as another program would be; what it holds goes when
-// it is destroyed.
-class OtherClient {
+// Another program holding Ctrl+Alt+`letter` for as long as this object lives.
+class KeyHolder {
   public:
-    OtherClient();
-    ~OtherClient();
-    OtherClient(const OtherClient&) = delete;
-    OtherClient& operator=(const OtherClient&) = delete;
-    // Holds Ctrl+Alt+`letter`; false when another client already does.
-    bool holdKey(char letter);
-    // Maps a plain top-level window and returns its id.
-    uint32_t showWindow();
+    explicit KeyHolder(char letter);
+    ~KeyHolder();
+    KeyHolder(const KeyHolder&) = delete;
+    KeyHolder& operator=(const KeyHolder&) = delete;
+    bool holds() const { return m_holds; } // false when some client already did
 
   private:
     xcb_connection_t* m_c;
-    uint32_t m_root = 0, m_visual = 0;
+    bool m_holds = false;
 };
 
 // One run of the real program, with settings written before it starts.

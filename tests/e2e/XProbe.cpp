@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <xcb/xcb.h>
 
 namespace {
@@ -9,15 +10,10 @@ namespace {
 constexpr int leastOverlaySide = 400;
 constexpr int largestTrayIconSide = 64;
 
-template <typename T> struct Reply {
-    T* p;
-    explicit Reply(T* reply) : p(reply) {}
-    ~Reply() { std::free(p); }
-    Reply(const Reply&) = delete;
-    Reply& operator=(const Reply&) = delete;
-    T* operator->() const { return p; }
-    explicit operator bool() const { return p != nullptr; }
-};
+// Owns an xcb reply, which may be null.
+template <typename T> auto own(T* reply) {
+    return std::unique_ptr<T, void (*)(void*)>(reply, std::free);
+}
 } // namespace
 
 XProbe::XProbe() {
@@ -29,7 +25,8 @@ XProbe::XProbe() {
         xcb_screen_next(&it);
     m_root = it.data->root;
     m_screenSize = QSize(it.data->width_in_pixels, it.data->height_in_pixels);
-    Reply atom(xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, 11, "_NET_WM_PID"), nullptr));
+    auto atom =
+        own(xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, 11, "_NET_WM_PID"), nullptr));
     m_pidAtom = atom ? atom->atom : 0;
 }
 
@@ -42,19 +39,19 @@ bool XProbe::isConnected() const {
 }
 
 void XProbe::collect(uint32_t window, uint32_t pid, QList<Window>& out) {
-    Reply tree(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
+    auto tree = own(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
     if (!tree) return; // the window went away while we looked
-    const xcb_window_t* children = xcb_query_tree_children(tree.p);
-    for (int i = 0; i < xcb_query_tree_children_length(tree.p); ++i) {
+    const xcb_window_t* children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
         const xcb_window_t child = children[i];
-        Reply owner(xcb_get_property_reply(
+        auto owner = own(xcb_get_property_reply(
             m_c, xcb_get_property(m_c, 0, child, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr));
-        if (owner && xcb_get_property_value_length(owner.p) >= 4 &&
-            *static_cast<uint32_t*>(xcb_get_property_value(owner.p)) == pid) {
-            Reply attributes(xcb_get_window_attributes_reply(
+        if (owner && xcb_get_property_value_length(owner.get()) >= 4 &&
+            *static_cast<uint32_t*>(xcb_get_property_value(owner.get())) == pid) {
+            auto attributes = own(xcb_get_window_attributes_reply(
                 m_c, xcb_get_window_attributes(m_c, child), nullptr));
-            Reply geometry(xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, child), nullptr));
-            Reply where(xcb_translate_coordinates_reply(
+            auto geometry = own(xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, child), nullptr));
+            auto where = own(xcb_translate_coordinates_reply(
                 m_c, xcb_translate_coordinates(m_c, child, m_root, 0, 0), nullptr));
             if (attributes && geometry && where && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
                 out << Window{child, window,
@@ -95,10 +92,7 @@ std::optional<XProbe::Window> XProbe::trayIconOf(int64_t pid) {
 
 QList<XProbe::Window> XProbe::popupsOf(int64_t pid) {
     QList<Window> popups = windowsOf(pid);
-    const auto icon = std::find_if(popups.begin(), popups.end(),
-                                   [this](const Window& w) { return isTrayIcon(w); });
-    if (icon != popups.end()) popups.erase(icon);
-    popups.removeIf([this](const Window& w) { return isOverlay(w); });
+    popups.removeIf([this](const Window& w) { return isOverlay(w) || isTrayIcon(w); });
     return popups;
 }
 
@@ -106,16 +100,16 @@ QImage XProbe::screenshot(const QRect& area) {
     const QRect screen(QPoint(0, 0), m_screenSize);
     const QRect r = area.isNull() ? screen : area.intersected(screen);
     if (!isConnected() || r.isEmpty()) return {};
-    Reply image(xcb_get_image_reply(m_c,
-                                    xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root,
-                                                  int16_t(r.x()), int16_t(r.y()),
-                                                  uint16_t(r.width()), uint16_t(r.height()), ~0u),
-                                    nullptr));
+    auto image = own(xcb_get_image_reply(
+        m_c,
+        xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, int16_t(r.x()), int16_t(r.y()),
+                      uint16_t(r.width()), uint16_t(r.height()), ~0u),
+        nullptr));
     if (!image || image->depth != 24 ||
-        xcb_get_image_data_length(image.p) < r.width() * r.height() * 4)
+        xcb_get_image_data_length(image.get()) < r.width() * r.height() * 4)
         return {};
     // Depth 24 comes as 32 bits per pixel, blue first: Qt's RGB32.
-    return QImage(xcb_get_image_data(image.p), r.width(), r.height(), r.width() * 4,
+    return QImage(xcb_get_image_data(image.get()), r.width(), r.height(), r.width() * 4,
                   QImage::Format_RGB32)
         .copy();
 }
@@ -126,6 +120,6 @@ void XProbe::warpMouse(QPoint to) {
 }
 
 uint32_t XProbe::focusWindow() {
-    Reply reply(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+    auto reply = own(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
     return reply ? reply->focus : 0;
 }

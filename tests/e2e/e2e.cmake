@@ -11,7 +11,7 @@ target_link_libraries(xtool PRIVATE ${XCB_LIB})
 set_target_properties(xtool PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${e2e_bin})
 
 add_library(e2e_support STATIC ${e2e_dir}/Drive.cpp ${e2e_dir}/XProbe.cpp
-            ${e2e_dir}/HandwickProcess.cpp ${e2e_dir}/ScreenCheck.cpp)
+            ${e2e_dir}/HandwickProcess.cpp)
 target_link_libraries(e2e_support PUBLIC handwick_core Qt6::Test ${XCB_KEYSYMS_LIB} ${XCB_LIB})
 
 # Runs `command…` in a session started with `options`; 77 (Xvfb missing) skips.
@@ -31,8 +31,6 @@ foreach(program e2e_platform e2e_overlay e2e_drawing)
 endforeach()
 
 # The sessions that lack a part: the program says so and stays usable.
-handwick_e2e_test(e2e_platform_no_compositor "--no-compositor;--no-tray;--no-sound"
-                  $<TARGET_FILE:e2e_platform> desktopChecksSeeTheSession)
 foreach(missing tray compositor)
   handwick_e2e_test(e2e_overlay_no_${missing} "--no-${missing};--no-sound"
                     $<TARGET_FILE:e2e_overlay> whatIsMissingIsToldAndTheHotKeysWork)
@@ -40,11 +38,3 @@ endforeach()
 
 add_test(NAME e2e_no_display COMMAND bash ${e2e_dir}/no_display.sh $<TARGET_FILE:handwick>)
 set_tests_properties(e2e_no_display PROPERTIES TIMEOUT 60 LABELS e2e)
-
-# Other areas add their end-to-end tests in e2e/<area>.cmake, using
-# handwick_e2e_test() and ${e2e_bin} for helper programs.
-file(GLOB e2e_lists CONFIGURE_DEPENDS ${e2e_dir}/*.cmake)
-list(REMOVE_ITEM e2e_lists ${e2e_dir}/e2e.cmake)
-foreach(list_file IN LISTS e2e_lists)
-  include(${list_file})
-endforeach()

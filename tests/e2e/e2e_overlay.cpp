@@ -2,19 +2,16 @@
 // through session.sh), each test with a fresh program and a clean home.
 // HANDWICK_E2E_SHOTS=folder keeps the screenshots to look at.
 #include "Drive.h"
-#include "ScreenCheck.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <cmath>
 
 namespace {
-using namespace ScreenCheck;
-
 // Another program's window: counts the mouse presses and keys it gets.
 class TargetWindow : public QWidget {
   public:
@@ -35,19 +32,63 @@ QRect handArea(QPoint mouse) {
     return QRect(mouse - QPoint(120, 60), QSize(280, 240));
 }
 
+// Empty when the pixels that changed between two pictures of an area make a
+// hand with its fingertip on `mouse` (in the pictures' coordinates), else
+// what they make.
+QString whyNoFingertipOn(QPoint mouse, const QImage& before, const QImage& after) {
+    if (before.size() != after.size()) return "no screenshot";
+    int changed = 0, top = -1, topCount = 0;
+    double nearest = 1e9, topXSum = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            // Anti-aliasing and the compositor's rounding stay well below 48.
+            if (near(before.pixelColor(x, y), after.pixelColor(x, y), 48)) continue;
+            ++changed;
+            if (top < 0) top = y;
+            if (y == top) {
+                topXSum += x;
+                ++topCount;
+            }
+            nearest = std::min(nearest, std::hypot(x - mouse.x(), y - mouse.y()));
+        }
+    const int above = mouse.y() - top;
+    const double right = topCount ? topXSum / topCount - mouse.x() : 0;
+    // A hand is thousands of pixels. The fingertip point is the top of the
+    // finger's outline path: its outer half and soft shadow rise a little above.
+    if (changed > 1000 && nearest <= 3 && above <= 8 && std::abs(right) <= 5) return {};
+    return QString("%1 changed pixels, nearest %2 px from the mouse, highest %3 px above and "
+                   "%4 px right of it")
+        .arg(changed)
+        .arg(nearest, 0, 'f', 1)
+        .arg(above)
+        .arg(right, 0, 'f', 1);
+}
+
 // Waits until the fingertip shows on `mouse`; `before` is its hand area
-// taken while the hand was elsewhere.
-HandPlace waitForHand(Handwick& h, const QImage& before, QPoint mouse, const QString& shotName) {
+// taken while the hand was elsewhere. Empty once it does, else why not.
+QString waitForHand(Handwick& h, const QImage& before, QPoint mouse, const QString& shotName) {
     const QRect area = handArea(mouse);
-    HandPlace place;
     QImage after;
+    QString why;
     waitFor([&] {
         after = h.x.screenshot(area);
-        place = handPlace(before, after, mouse - area.topLeft());
-        return fingertipOnMouse(place);
+        return (why = whyNoFingertipOn(mouse - area.topLeft(), before, after)).isEmpty();
     });
     keep(after, shotName);
-    return place;
+    return why;
+}
+
+// Pixels near `colour` in `area`, and their mean x.
+QPair<int, double> spreadOf(const QImage& image, const QRect& area, const QColor& colour) {
+    int count = 0;
+    double sumX = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.rect().contains(x, y) && near(image.pixelColor(x, y), colour, 30)) {
+                ++count;
+                sumX += x;
+            }
+    return {count, count ? sumX / count : 0};
 }
 
 bool xrandr(const QString& args) {
@@ -65,54 +106,47 @@ class E2eOverlay : public QObject {
         const QPoint mouse(400, 250);
         const QImage before = h.x.screenshot(handArea(mouse));
         QVERIFY(h.turnOn(mouse));
-        const HandPlace place = waitForHand(h, before, mouse, "hand-on");
-        QVERIFY2(fingertipOnMouse(place), qPrintable(place.describe()));
+        const QString why = waitForHand(h, before, mouse, "hand-on");
+        QVERIFY2(why.isEmpty(), qPrintable(why));
 
         // The stick leaves the wrist downwards to the right, as the hand leans
         // left at rest: lower down, the wood lies further right.
         const QColor wood(183, 129, 74);
         const QImage shot = h.x.screenshot();
-        keep(shot, "hand-on-screen");
-        const auto upper = spreadOf(shot, QRect(mouse + QPoint(-40, 130), QSize(340, 80)), wood);
-        const auto lower = spreadOf(shot, QRect(mouse + QPoint(-40, 330), QSize(400, 80)), wood);
-        QVERIFY2(upper.count > 100 && lower.count > 100,
-                 qPrintable(QString("wood pixels: %1 and %2").arg(upper.count).arg(lower.count)));
-        QVERIFY(upper.meanX > mouse.x());
-        QVERIFY(lower.meanX > upper.meanX + 20);
+        const auto [upper, upperX] =
+            spreadOf(shot, QRect(mouse + QPoint(-40, 130), QSize(340, 80)), wood);
+        const auto [lower, lowerX] =
+            spreadOf(shot, QRect(mouse + QPoint(-40, 330), QSize(400, 80)), wood);
+        QVERIFY2(upper > 100 && lower > 100,
+                 qPrintable(QString("wood: %1, %2").arg(upper).arg(lower)));
+        QVERIFY(upperX > mouse.x());
+        QVERIFY(lowerX > upperX + 20);
     }
 
-    void clicksNeverReachTheWindowUnderneath() {
-        TargetWindow target;
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        Handwick h;
-        QVERIFY2(h.start(), qPrintable(h.why()));
-        const QPoint inside = target.mapToGlobal(target.rect().center());
-        QVERIFY(h.turnOn(inside));
-        xdo("click --repeat 3 --delay 60 1 click 3 click 2 mousedown 1 mousemove " +
-            at(inside + QPoint(30, 20)) + " mouseup 1");
-        QVERIFY(h.pressFor("ctrl+alt+h", 0));
-
-        // X delivers in order: once this click is in, any earlier one would be.
-        xdo("click 1");
-        QTRY_VERIFY(target.presses > 0);
-        QCOMPARE(target.presses, 1);
-    }
-
-    void escapeGivesTheKeyboardBack() {
+    // Another program's window, active, lies under the hand: clicks never
+    // reach it, and Escape gives it the keyboard back.
+    void theWindowUnderneathGetsNoClicksAndTheKeyboardBack() {
         TargetWindow target;
         QVERIFY(QTest::qWaitForWindowExposed(&target));
         target.activateWindow();
         QTRY_VERIFY(target.isActiveWindow());
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
-        QVERIFY(h.turnOn(QPoint(600, 400)));
+        const QPoint inside = target.mapToGlobal(target.rect().center());
+        QVERIFY(h.turnOn(inside));
         QTRY_VERIFY(!target.isActiveWindow());
+        xdo("click --repeat 3 --delay 60 1 click 3 click 2 mousedown 1 mousemove " +
+            at(inside + QPoint(30, 20)) + " mouseup 1");
 
         QVERIFY(h.pressFor("Escape", 0));
         QTRY_VERIFY(target.isActiveWindow());
         press("a");
         QTRY_VERIFY(target.keys.contains(Qt::Key_A));
         QVERIFY(!target.keys.contains(Qt::Key_Escape)); // that one was the overlay's
+        // X delivers in order: once this click is in, any earlier one would be.
+        xdo("click 1");
+        QTRY_VERIFY(target.presses > 0);
+        QCOMPARE(target.presses, 1);
     }
 
     void trayIconTogglesAndItsMenuTurnsOn() {
@@ -120,7 +154,6 @@ class E2eOverlay : public QObject {
         QVERIFY2(h.start(), qPrintable(h.why()));
         const XProbe::Window icon = *h.x.trayIconOf(h.app.pid());
         const QImage offLook = h.x.screenshot(icon.rect);
-        keep(offLook, "tray-off");
         const QPoint away(400, 250);
         const QImage awayBefore = h.x.screenshot(handArea(away));
 
@@ -130,10 +163,8 @@ class E2eOverlay : public QObject {
         // Once the hand is off the icon, the icon shows its "on" look through
         // the clear overlay.
         moveMouse(away);
-        QVERIFY(fingertipOnMouse(waitForHand(h, awayBefore, away, "tray-hand")));
-        const QImage onLook = h.x.screenshot(icon.rect);
-        keep(onLook, "tray-on");
-        QVERIFY(onLook != offLook);
+        QVERIFY(waitForHand(h, awayBefore, away, "tray-hand").isEmpty());
+        QVERIFY(h.x.screenshot(icon.rect) != offLook);
         // The overlay covers the tray while on: turn off from the keyboard.
         QVERIFY(h.overlayHasKeyboard());
         QVERIFY(h.pressFor("Escape", 0));
@@ -144,38 +175,24 @@ class E2eOverlay : public QObject {
         xdo("click 3");
         QList<XProbe::Window> popups;
         QVERIFY(waitFor([&] { return !(popups = h.x.popupsOf(h.app.pid())).isEmpty(); }));
-        const QRect menu = popups.front().rect;
-        keep(h.x.screenshot(menu), "tray-menu");
-        xdo("mousemove " + at(menu.topLeft() + QPoint(40, 12)) + " click 1");
+        xdo("mousemove " + at(popups.front().rect.topLeft() + QPoint(40, 12)) + " click 1");
         QTRY_COMPARE(h.overlays(), 1);
         QVERIFY(h.pressFor("ctrl+alt+h", 0));
     }
 
     void aRefusedHotKeyLeavesTheOthersWorking() {
-        OtherClient other;
-        QVERIFY(other.holdKey('x'));
+        KeyHolder other('x');
+        QVERIFY(other.holds());
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         moveMouse(QPoint(500, 300));
-        press("ctrl+alt+x");
+        press("ctrl+alt+x"); // the other program's
         QVERIFY(h.pressFor("ctrl+alt+h", 1));
         QVERIFY(h.pressFor("ctrl+alt+h", 0));
-
-        // Ctrl+Alt+S turns on with the spotlight: the screen away from the
-        // mouse darkens; again, and the spotlight goes while the pointer stays.
-        const QRect far(40, 40, 120, 120);
-        const auto farBrightness = [&] { return brightness(h.x.screenshot(far)); };
-        const double light = farBrightness();
-        QVERIFY(h.pressFor("ctrl+alt+s", 1));
-        QVERIFY(waitFor([&] { return farBrightness() < 0.6 * light; }));
-        keep(h.x.screenshot(), "spotlight");
-        press("ctrl+alt+s");
-        QVERIFY(waitFor([&] { return farBrightness() > 0.95 * light; }));
-        QCOMPARE(h.overlays(), 1);
-        QVERIFY(h.pressFor("ctrl+alt+h", 0));
+        QVERIFY(h.pressFor("ctrl+alt+s", 1)); // on, with the spotlight
     }
 
-    void aScreenAddedWhileOnGetsItsOverlay() {
+    void aScreenAddedWhileOnGetsItsOverlayAndTheHand() {
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         QVERIFY(h.turnOn(QPoint(200, 250)));
@@ -195,13 +212,12 @@ class E2eOverlay : public QObject {
         const QPoint there(size.width() * 3 / 4, size.height() / 3);
         const QImage before = h.x.screenshot(handArea(there));
         moveMouse(there);
-        const HandPlace place = waitForHand(h, before, there, "hand-on-added-screen");
-        QVERIFY2(fingertipOnMouse(place), qPrintable(place.describe()));
-
+        const QString why = waitForHand(h, before, there, "hand-on-added-screen");
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+        // Taken away again, its overlay goes and the other keeps the keyboard.
         QVERIFY(xrandr("--delmonitor extra"));
         QTRY_COMPARE(h.overlays(), 1);
         QVERIFY(h.overlayHasKeyboard());
-        QVERIFY(h.pressFor("Escape", 0));
     }
 
     void aStillPointerPaintsNothing() {
@@ -224,8 +240,7 @@ class E2eOverlay : public QObject {
         };
         QVERIFY(waitFor([&] { return quietFor(300); }));
         QVERIFY(quietFor(1000));
-        // Motion wakes it at once.
-        moveMouse(QPoint(720, 360));
+        moveMouse(QPoint(720, 360)); // motion wakes it at once
         QTRY_VERIFY(!quietFor(100));
     }
 

@@ -3,20 +3,17 @@
 #
 #   session.sh [--no-compositor] [--no-tray] [--no-sound] [--size WxH] [--] command [args…]
 #
-# Starts Xvfb on a free display, openbox, picom (xrender), tint2
-# (a panel with a system tray) and PulseAudio with a null sink named "nul",
-# each in the background and ended by its PID on exit. The command sees
-# DISPLAY and a HOME, XDG folders and a sound server of its own, so nothing
-# touches the user's session or settings, and HANDWICK_E2E_WITHOUT naming the
-# parts left out ("compositor tray sound"). Logs go to a temporary folder and
-# are printed only when something fails. HANDWICK_E2E_KEEP=1 keeps that folder.
-#
-# Needs the helper `xtool` (built with the tests) to see selections: found in
-# $HANDWICK_E2E_TOOLS, else beside this script's build in build/tests/e2e.
+# Starts Xvfb on a free display (it picks one itself, so sessions run side by
+# side), openbox, picom (xrender), tint2 (a panel with a system tray) and
+# PulseAudio with a null sink named "nul", each ended by its PID on exit. The
+# command gets DISPLAY, a HOME, XDG folders and a sound server of its own, and
+# HANDWICK_E2E_WITHOUT naming the parts left out ("compositor tray sound").
+# Logs are printed only when something fails; HANDWICK_E2E_KEEP=1 keeps them.
+# The helper `xtool` (built with the tests) is found in $HANDWICK_E2E_TOOLS,
+# else in build/tests/e2e.
 # shellcheck disable=SC2016  # readiness checks are shell code, run later
 set -uo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
 without=() size=1280x800
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -33,15 +30,13 @@ export HANDWICK_E2E_WITHOUT="${without[*]}"
 wanted() { [[ " $HANDWICK_E2E_WITHOUT " != *" $1 "* ]]; }
 
 command -v Xvfb >/dev/null || { echo "session.sh: Xvfb is not installed; skipped" >&2; exit 77; }
-
-xtool=${HANDWICK_E2E_TOOLS:-$here/../../build/tests/e2e}/xtool
-HANDWICK_E2E_TOOLS=$(dirname "$xtool")
+HANDWICK_E2E_TOOLS=${HANDWICK_E2E_TOOLS:-$(cd "$(dirname "$0")/../.." && pwd)/build/tests/e2e}
 export HANDWICK_E2E_TOOLS
+xtool=$HANDWICK_E2E_TOOLS/xtool
 [ -x "$xtool" ] || { echo "session.sh: $xtool not found (set HANDWICK_E2E_TOOLS)" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/handwick-session.XXXXXX")
-pids=()
-failed=0
+pids=() failed=0
 
 # shellcheck disable=SC2317  # called by the trap
 cleanup() {
@@ -52,22 +47,14 @@ cleanup() {
     kill -KILL "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
-  if [ "$failed" != 0 ]; then
-    for log in "$work"/*.log; do
-      [ -s "$log" ] && { echo "---- $(basename "$log")"; tail -n 40 "$log"; } >&2
-    done
-  fi
+  [ "$failed" = 0 ] || for log in "$work"/*.log; do
+    [ -s "$log" ] && { echo "---- $(basename "$log")"; tail -n 40 "$log"; } >&2
+  done
   if [ "${HANDWICK_E2E_KEEP:-0}" = 1 ]; then echo "session.sh: logs kept in $work" >&2
   else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
-fail() {
-  echo "session.sh: $*" >&2
-  failed=1
-  exit 1
-}
 
 # name check command… — starts `command` in the background, logging to
 # name.log, and waits up to about five seconds for `check` (shell code) to pass.
@@ -78,10 +65,12 @@ start() {
   pids+=("$pid")
   for _ in $(seq 100); do
     eval "$check" >/dev/null 2>&1 && return 0
-    kill -0 "$pid" 2>/dev/null || fail "$name ended while starting"
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.05
   done
-  fail "$name did not become ready"
+  echo "session.sh: $name did not start" >&2
+  failed=1
+  exit 1
 }
 
 mkdir -p "$work/home" "$work/config" "$work/cache" "$work/data" "$work/run"
@@ -91,7 +80,7 @@ export XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER PULSE_SERVER
 unset XAUTHORITY
 
-# Xvfb picks a free display itself and names it once it takes clients.
+# Xvfb writes the display number it took once it takes clients.
 start xvfb 'test -s "$work/display"' \
   Xvfb -displayfd 3 -screen 0 "${size}x24" +extension RANDR -nolisten tcp -noreset 3>"$work/display"
 read -r display <"$work/display"

@@ -1,1 +1,1 @@
-handwick_unit_test(test_platform unit/test_platform.cpp)
+handwick_unit_test(test_platform platform/test_platform.cpp)
