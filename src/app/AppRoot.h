@@ -13,6 +13,7 @@
 #include "platform/HotKeys.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
+#include "ui/ToolbarPanel.h"
 
 #include <memory>
 
@@ -20,6 +21,7 @@ class AppRoot {
   public:
     // Needs the application object.
     AppRoot();
+    ~AppRoot();
     AppRoot(const AppRoot&) = delete;
     AppRoot& operator=(const AppRoot&) = delete;
 
@@ -36,5 +38,6 @@ class AppRoot {
     HotKeys m_hotKeys;
     InkBoard m_ink;
     Pointer m_pointer;
+    ToolbarPanel m_toolbar;
     App m_app;
 };
