@@ -103,7 +103,7 @@ double handFrames(Scene scene) {
     OverlayView view({screenW, screenH}, 1.0);
     if (scene != Scene::empty) fillWithInk(view, scene == Scene::strokesAndBadges);
     const HandSkin skin = HandSkin::classic();
-    view.use(HandPainter::sprite(skin, 116, 1.0), HandPainter::cacheKey(skin.id, 116, 1.0));
+    view.use(HandPainter::render(skin, 116, 1.0), HandPainter::cacheKey(skin.id, 116, 1.0));
     view.arm->setHidden(false);
     QImage screen = screenImage();
     paintDamage(view, screen);

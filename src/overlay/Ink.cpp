@@ -2,7 +2,7 @@
 
 #include "layers/Animation.h"
 #include "layers/TextLayer.h"
-#include "prefs/SafeNumbers.h"
+#include "common/SafeNumbers.h"
 
 #include <QFont>
 

@@ -17,7 +17,7 @@ Pointer& Pointer::shared() {
     return *instance;
 }
 
-Pointer::Pointer() {
+Pointer::Pointer() : m_sprites(CustomHand::shared()) {
     // Screen changes arrive as several signals in a row (added, geometry,
     // primary); they are handled once, after the burst.
     auto scheduleScreensChanged = [this] {
@@ -42,7 +42,7 @@ Pointer::Pointer() {
 
     // A new or removed photo keeps the "custom" sprite key: drop the installed
     // sprites so the next frame shows the new hand.
-    connect(&CustomHand::shared(), &CustomHand::imageChanged, this, [this] {
+    connect(&m_sprites, &HandSprites::changed, this, [this] {
         for (auto& window : m_windows) window->view().forgetSprite();
         wake();
     });

@@ -2,6 +2,7 @@
 // The pointer controller: whether the overlay is up, its windows (one per
 // screen), the frame clock that drives the motion, and the ink state.
 
+#include "handart/HandSprites.h"
 #include "layers/Layer.h"
 #include "layers/ShapeLayer.h"
 #include "overlay/FrameClock.h"
@@ -93,6 +94,7 @@ private:
     void flushDamage();
 
     bool m_isOn = false;
+    HandSprites m_sprites;
     std::vector<std::unique_ptr<OverlayWindow>> m_windows;
     FrameClock m_clock;
     Motion m_motion;

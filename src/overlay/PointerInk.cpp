@@ -3,7 +3,7 @@
 #include "layers/Transaction.h"
 #include "overlay/Pointer.h"
 #include "prefs/Prefs.h"
-#include "prefs/SafeNumbers.h"
+#include "common/SafeNumbers.h"
 
 #include <QTimer>
 #include <algorithm>

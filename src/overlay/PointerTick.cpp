@@ -11,7 +11,7 @@
 #include "overlay/Pointer.h"
 #include "overlay/ScreenSpace.h"
 #include "prefs/Prefs.h"
-#include "prefs/SafeNumbers.h"
+#include "common/SafeNumbers.h"
 
 namespace {
 struct FrameSettings {
@@ -48,7 +48,7 @@ QPainterPath trailPath(const std::vector<TrailPoint>& trail, QPointF origin) {
 }
 
 void placeOnWindow(OverlayWindow& window, const Motion& motion, QPointF mouse,
-                   const FrameSettings& s) {
+                   const FrameSettings& s, HandSprites& sprites) {
     OverlayView& v = window.view();
     const QRectF f = window.modelFrame();
     const QPointF o = f.topLeft(); // the frame's origin: its bottom-left corner, y up
@@ -65,7 +65,7 @@ void placeOnWindow(OverlayWindow& window, const Motion& motion, QPointF mouse,
     const QPointF p = mouse - o;
     if (!s.laser) {
         const QString key = HandPainter::cacheKey(s.skin.id, s.handHeight, v.scale());
-        if (key != v.spriteKey()) v.use(HandPainter::sprite(s.skin, s.handHeight, v.scale()), key);
+        if (key != v.spriteKey()) v.use(sprites.sprite(s.skin.id, s.handHeight, v.scale()), key);
         QTransform t;
         t.rotateRadians(motion.angle);
         const double squash = 1 - Motion::handSquash * motion.poke;
@@ -91,7 +91,7 @@ void Pointer::tick() {
 
     Transaction::begin();
     Transaction::setDisableActions(true);
-    for (auto& window : m_windows) placeOnWindow(*window, m_motion, mouse, settings);
+    for (auto& window : m_windows) placeOnWindow(*window, m_motion, mouse, settings, m_sprites);
     Transaction::commit();
 
     LayerAnimator::advance();

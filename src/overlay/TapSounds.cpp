@@ -1,7 +1,7 @@
 #include "overlay/TapSounds.h"
 
 #include "prefs/Prefs.h"
-#include "prefs/SafeNumbers.h"
+#include "common/SafeNumbers.h"
 #include "sound/SoundBank.h"
 
 namespace {

@@ -27,13 +27,16 @@ template <typename T> QVariant toStored(const T& value) {
 }
 } // namespace
 
+// TODO(root): remove
 Prefs& Prefs::shared() {
-    static Prefs* instance = [] {
-        QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
-                        QStringLiteral("Handwick"));
-        return new Prefs(probe.fileName());
-    }();
+    static Prefs* instance = new Prefs(defaultFile());
     return *instance;
+}
+
+QString Prefs::defaultFile() {
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
+                          QStringLiteral("Handwick"));
+    return probe.fileName();
 }
 
 Prefs::Prefs(const QString& iniPath, QObject* parent)
