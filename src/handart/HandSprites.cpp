@@ -13,8 +13,7 @@ HandSprites::HandSprites(const CustomHand& custom, QObject* parent)
 }
 
 HandSprite HandSprites::sprite(const QString& id, double height, double scale) {
-    QHash<QString, HandSprite>& cache =
-        id == HandSkin::custom().id ? m_customSprites : m_painted;
+    QHash<QString, HandSprite>& cache = id == HandSkin::custom().id ? m_customSprites : m_painted;
     const QString key = HandPainter::cacheKey(id, height, scale);
     if (const auto found = cache.constFind(key); found != cache.constEnd()) return *found;
     const HandSprite made = paint(id, height, scale);

@@ -39,9 +39,15 @@ struct FakeVoice final : Voice {
     FakeVoice(std::shared_ptr<Log> l, int i) : log(std::move(l)), id(i) {}
     void note(const QString& event) { log->events << event.arg(id); }
     bool isPlaying() const override { return log->playing.count(id) > 0; }
-    void stop() override { note("stop %1"), log->playing.erase(id); }
     void setVolume(float v) override { note(QStringLiteral("volume %1 ") + QString::number(v)); }
-    void start() override { note("start %1"), log->playing.insert(id); }
+    void stop() override {
+        note(QStringLiteral("stop %1"));
+        log->playing.erase(id);
+    }
+    void start() override {
+        note(QStringLiteral("start %1"));
+        log->playing.insert(id);
+    }
 };
 
 struct FakeFactory final : VoiceFactory {
@@ -49,7 +55,8 @@ struct FakeFactory final : VoiceFactory {
     int capacity;
     FakeFactory(std::shared_ptr<Log> l, int c) : log(std::move(l)), capacity(c) {}
     std::unique_ptr<Voice> make(const QByteArray& pcm) override {
-        if (++log->asked, log->pcms.size() >= capacity) return nullptr;
+        ++log->asked;
+        if (log->pcms.size() >= capacity) return nullptr;
         log->pcms << pcm;
         return std::make_unique<FakeVoice>(log, int(log->pcms.size() - 1));
     }
@@ -58,7 +65,7 @@ struct FakeFactory final : VoiceFactory {
 struct Rig {
     std::shared_ptr<Log> log = std::make_shared<Log>();
     SoundBank bank;
-    explicit Rig(int capacity = 1000) : bank(std::make_unique<FakeFactory>(log, capacity)) {}
+    explicit Rig(int capacity = 4) : bank(std::make_unique<FakeFactory>(log, capacity)) {}
     QStringList started() const { return log->events.filter(QStringLiteral("start")); }
 };
 } // namespace
@@ -103,56 +110,55 @@ class TestSound : public QObject {
         QCOMPARE(TapSynth::pcm(samples), wav.mid(44));
     }
 
-    // The fields a player reads, checked once on the shortest sound.
+    // The fields a player reads, on the shortest sound: RIFF size, format chunk size,
+    // integer PCM, mono, 44100 Hz, 88200 bytes a second, 2 bytes a frame, 16 bits, data size.
     void headerDescribesMono16BitPcm() {
         const QByteArray wav = TapSynth::wav(TapSynth::samples(TapSound::tick));
         QCOMPARE(wav.size(), 44 + 2 * 1543);
-        QCOMPARE(wav.left(44).toHex(' '),
-                 QByteArray("52 49 46 46 32 0c 00 00 57 41 56 45 66 6d 74 20" // RIFF, size, WAVEfmt
-                            " 10 00 00 00 01 00 01 00"    // format size, integer PCM, mono
-                            " 44 ac 00 00 88 58 01 00"    // 44100 Hz, 88200 bytes a second
-                            " 02 00 10 00"                // 2 bytes a frame, 16 bits
-                            " 64 61 74 61 0e 0c 00 00")); // data, 3086 bytes
+        QCOMPARE(
+            wav.left(44).toHex(' '),
+            QByteArray("52 49 46 46 32 0c 00 00 57 41 56 45 66 6d 74 20 10 00 00 00 01 00 01 00 "
+                       "44 ac 00 00 88 58 01 00 02 00 10 00 64 61 74 61 0e 0c 00 00"));
     }
 
+    // Voices are numbered in the order made, four per sound: pop gets 0…3, the next 4…7.
     void oneCounterRotatesAcrossSounds_data() {
+        QTest::addColumn<int>("capacity"); // how many voices the output can make
         QTest::addColumn<QStringList>("sounds");
         QTest::addColumn<QStringList>("started");
-        // Four voices per sound: pop gets 0…3, the next sound 4…7.
+        QTest::addColumn<int>("asked"); // once per voice and sound, never again
         QTest::newRow("one sound wraps round")
-            << QStringList{"pop", "pop", "pop", "pop", "pop", "pop"}
-            << QStringList{"start 1", "start 2", "start 3", "start 0", "start 1", "start 2"};
+            << 100 << QStringList{"pop", "pop", "pop", "pop", "pop", "pop"}
+            << QStringList{"start 1", "start 2", "start 3", "start 0", "start 1", "start 2"} << 4;
         QTest::newRow("two sounds share the position")
-            << QStringList{"pop", "tick", "pop", "tick", "pop"}
-            << QStringList{"start 1", "start 6", "start 3", "start 4", "start 1"};
+            << 100 << QStringList{"pop", "tick", "pop", "tick", "pop"}
+            << QStringList{"start 1", "start 6", "start 3", "start 4", "start 1"} << 8;
+        QTest::newRow("fewer voices") << 2 << QStringList{"blip", "blip", "blip"}
+                                      << QStringList{"start 1", "start 0", "start 1"} << 4;
+        QTest::newRow("no voices: silence")
+            << 0 << QStringList{"pop", "pop", "tick"} << QStringList{} << 8;
     }
     void oneCounterRotatesAcrossSounds() {
+        QFETCH(int, capacity);
         QFETCH(QStringList, sounds);
         QFETCH(QStringList, started);
-        Rig rig;
-        for (const QString& raw : sounds) rig.bank.play(*fromRawValue<TapSound>(raw), 0.5);
+        QFETCH(int, asked);
+        Rig rig(capacity);
+        for (const QString& raw : sounds)
+            rig.bank.play(*fromRawValue<TapSound>(raw), 0.5);
         QCOMPARE(rig.started(), started);
+        QCOMPARE(rig.log->asked, asked);
     }
 
-    void voicesAreMadeOncePerSoundAndReusedByStopping() {
+    void aSoundingVoiceIsStoppedBeforeItStartsAgain() {
         Rig rig;
-        for (int i = 0; i < 4; ++i) rig.bank.play(TapSound::pop, 0.5);
-        QCOMPARE(rig.log->asked, 4);
+        for (int i = 0; i < 4; ++i)
+            rig.bank.play(TapSound::pop, 0.5);
         QCOMPARE(rig.log->pcms[0], TapSynth::pcm(TapSynth::samples(TapSound::pop)));
         QCOMPARE(rig.log->pcms[3].constData(), rig.log->pcms[0].constData()); // one copy
         rig.log->events.clear();
         rig.bank.play(TapSound::pop, 0.25); // back to voice 1, still sounding
         QCOMPARE(rig.log->events, (QStringList{"stop 1", "volume 1 0.25", "start 1"}));
-    }
-
-    void fewerVoicesRotateOverThoseThereAreAndNoneIsSilence() {
-        Rig two(2);
-        for (int i = 0; i < 3; ++i) two.bank.play(TapSound::blip, 1);
-        QCOMPARE(two.started(), (QStringList{"start 1", "start 0", "start 1"}));
-        Rig none(0); // asked once per voice and sound, never again
-        for (int i = 0; i < 5; ++i) none.bank.play(TapSound::pop, 1);
-        QCOMPARE(none.log->asked, 4);
-        QVERIFY(none.log->events.isEmpty());
     }
 };
 

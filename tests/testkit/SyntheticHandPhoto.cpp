@@ -116,27 +116,18 @@ Photo make(const Options& o) {
     return result;
 }
 
-double overlap(const QImage& a, const QImage& b) {
-    const QImage left = a.convertToFormat(QImage::Format_Grayscale8);
-    const QImage right = b.convertToFormat(QImage::Format_Grayscale8)
-                             .scaled(left.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    qint64 both = 0, either = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const uchar* l = left.constScanLine(y);
-        const uchar* r = right.constScanLine(y);
-        for (int x = 0; x < left.width(); ++x) {
-            both += l[x] >= 128 && r[x] >= 128;
-            either += l[x] >= 128 || r[x] >= 128;
-        }
-    }
-    return either ? double(both) / double(either) : 1.0;
-}
 double overlapWithCutOut(const QImage& cutOut, const Photo& photo) {
     const QImage rgba = cutOut.convertToFormat(QImage::Format_RGBA8888);
-    QImage alpha(rgba.size(), QImage::Format_Grayscale8);
+    const QImage mask = photo.mask.copy(photo.hand.toAlignedRect())
+                            .scaled(rgba.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 both = 0, either = 0;
     for (int y = 0; y < rgba.height(); ++y)
-        for (int x = 0; x < rgba.width(); ++x)
-            alpha.scanLine(y)[x] = rgba.constScanLine(y)[4 * x + 3];
-    return overlap(alpha, photo.mask.copy(photo.hand.toAlignedRect()));
+        for (int x = 0; x < rgba.width(); ++x) {
+            const bool cut = rgba.constScanLine(y)[4 * x + 3] >= 128;
+            const bool hand = mask.constScanLine(y)[x] >= 128;
+            both += cut && hand;
+            either += cut || hand;
+        }
+    return either ? double(both) / double(either) : 1.0;
 }
 } // namespace SyntheticHandPhoto

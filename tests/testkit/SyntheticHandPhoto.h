@@ -29,8 +29,7 @@ struct Photo {
 
 Photo make(const Options& options);
 
-// Intersection over union of two masks (any size: `b` is resized to `a`).
-double overlap(const QImage& a, const QImage& b);
-// How well a cut-out's alpha matches the photo's hand, cropped to the hand.
+// How well a cut-out's alpha matches the photo's hand, cropped to the hand:
+// intersection over union, 1 for a perfect cut-out.
 double overlapWithCutOut(const QImage& cutOut, const Photo& photo);
 } // namespace SyntheticHandPhoto
