@@ -4,8 +4,10 @@
 #include "Measure.h"
 #include "PhotoFiles.h"
 #include "SyntheticHandPhoto.h"
-#include "handart/CutOut.h"
-#include "handart/PhotoReader.h"
+#include "handart/photo/CutOut.h"
+#include "handart/photo/Landmarks.h"
+#include "handart/photo/PhotoReader.h"
+#include "handart/photo/PhotoSprite.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -73,11 +75,11 @@ int main(int argc, char** argv) {
     Measure::report("  cut out the decoded photo",
                     Measure::medianMicros(5, [&] { cut = CutOut::make(*decoded); }));
     Measure::report("  landmarks of the cut-out",
-                    Measure::medianMicros(50, [&] { CustomHand::landmarks(*cut); }));
+                    Measure::medianMicros(50, [&] { Landmarks::find(*cut); }));
     Measure::report("  encode the cut-out as PNG",
                     Measure::medianMicros(5, [&] { PhotoFiles::encode(*cut, "PNG"); }));
     Measure::report("custom sprite at 156 pt, scale 2",
-                    Measure::medianMicros(30, [&] { hand.sprite(156, 2); }));
+                    Measure::medianMicros(30, [&] { PhotoSprite::make(hand.image(), 156, 2); }));
 
     const QString program = qEnvironmentVariable("HANDWICK_BIN");
     if (program.isEmpty()) {

@@ -1,6 +1,8 @@
 // Painting one hand of each style, a cache hit, and the whole --render-hands command.
 #include "Measure.h"
+#include "handart/CustomHand.h"
 #include "handart/HandPainter.h"
+#include "handart/HandSprites.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -16,9 +18,13 @@ int main(int argc, char** argv) {
         Measure::report(qPrintable(QStringLiteral("render %1 at 156 pt, scale 2").arg(id)), micros);
     }
 
-    HandPainter::sprite(HandSkin::classic(), 116, 2);
-    Measure::report("sprite cache hit (classic, 116 pt, scale 2)", Measure::medianMicros(1000, [] {
-                        HandPainter::sprite(HandSkin::classic(), 116, 2);
+    QTemporaryDir data;
+    const CustomHand custom(data.filePath(QStringLiteral("custom-hand.png")));
+    HandSprites sprites(custom);
+    sprites.sprite(QStringLiteral("classic"), 116, 2);
+    Measure::report("sprite cache hit (classic, 116 pt, scale 2)",
+                    Measure::medianMicros(1000, [&] {
+                        sprites.sprite(QStringLiteral("classic"), 116, 2);
                     }));
 
     const QString program = qEnvironmentVariable("HANDWICK_BIN");

@@ -1,21 +1,15 @@
 #include "app/AppRoot.h"
-#include "sound/SinkVoices.h"
+#include "handart/HandChoice.h"
 
-#include <QCoreApplication>
-
-namespace {
-std::unique_ptr<VoiceFactory> soundOutput() {
-    auto output = std::make_unique<SinkVoiceFactory>();
-    // The audio thread must finish before the application object goes away.
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                     [voices = output.get()] { voices->shutDown(); });
-    return output;
+// The chosen hand follows imports and removals before anything else hears of them.
+CustomHand& AppRoot::followedByTheChoice(CustomHand& custom, Prefs& prefs) {
+    HandChoice::follow(custom, prefs);
+    return custom;
 }
-} // namespace
 
 AppRoot::AppRoot()
     : m_prefs(Prefs::defaultFile()), m_frameStats(FrameStats::fromEnvironment()),
-      m_sounds(soundOutput()), m_customHand(CustomHand::defaultFile()), m_sprites(m_customHand),
+      m_sounds(defaultVoiceFactory()), m_customHand(CustomHand::defaultFile()), m_sprites(followedByTheChoice(m_customHand, m_prefs)),
       m_ink(m_prefs, [this](TapSound sound, double volume) { m_sounds.play(sound, volume); }),
       m_pointer(m_prefs, m_ink, m_sprites, m_activeWindow, m_frameStats.get()),
       m_toolbar(m_prefs, m_pointer, m_ink, m_sprites, m_customHand),

@@ -29,6 +29,8 @@ class AppRoot {
     void launch() { m_app.launch(); }
 
   private:
+    static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
+
     Prefs m_prefs;
     std::unique_ptr<FrameStats::Log> m_frameStats;
     SoundBank m_sounds;

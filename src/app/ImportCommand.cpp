@@ -1,5 +1,7 @@
 #include "app/ImportCommand.h"
 #include "handart/CustomHand.h"
+#include "handart/HandChoice.h"
+#include "prefs/Prefs.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -11,7 +13,10 @@ int ImportCommand::run(const QString& path) {
     // the decoders' own complaints would only clutter the output.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
 
-    CustomHand& hand = CustomHand::shared();
+    // The user's own settings and hand; an imported hand becomes the chosen one.
+    Prefs prefs(Prefs::defaultFile());
+    CustomHand hand(CustomHand::defaultFile());
+    HandChoice::follow(hand, prefs);
     bool ok = false;
     QEventLoop loop;
     QObject::connect(&hand, &CustomHand::importFinished, &loop, [&](bool succeeded) {

@@ -33,7 +33,7 @@ QImage handSheet(double grey, const QColor& labelColor) {
     p.setPen(labelColor);
     for (size_t i = 0; i < skins.size(); ++i) {
         const double left = double(i % columns) * cellWidth, top = double(i / columns) * cellHeight;
-        const HandSprite sprite = HandPainter::sprite(skins[i], handHeight, pixelsPerPoint);
+        const HandSprite sprite = HandPainter::render(skins[i], handHeight, pixelsPerPoint);
         const QRectF place(left + (cellWidth - sprite.size.width()) / 2, top + 6,
                            sprite.size.width(), sprite.size.height());
         p.drawImage(place, sprite.image);

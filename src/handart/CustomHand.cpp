@@ -1,20 +1,12 @@
 #include "handart/CustomHand.h"
-#include "handart/CutOut.h"
-#include "handart/HandPainter.h"
-#include "handart/PhotoReader.h"
-#include "handart/PhotoSprite.h"
-#include "prefs/Prefs.h"
+#include "handart/photo/CutOut.h"
+#include "handart/photo/PhotoReader.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-namespace {
-const QString kCustomID = QStringLiteral("custom");
-const QString kClassicID = QStringLiteral("classic");
-} // namespace
 
 struct CustomHand::Outcome {
     enum class Failure { none, notPicture, noHand, notSaved };
@@ -23,11 +15,7 @@ struct CustomHand::Outcome {
     QByteArray png;
 };
 
-CustomHand& CustomHand::shared() {
-    static CustomHand* instance = new CustomHand(defaultFile());
-    return *instance;
-}
-
+// TODO(root): remove
 QString CustomHand::defaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Handwick/custom-hand.png");
@@ -55,10 +43,6 @@ void CustomHand::setError(const QString& error) {
     if (error == m_error) return;
     m_error = error;
     emit errorChanged();
-}
-
-std::optional<QImage> CustomHand::cutOut(const QImage& photo) {
-    return CutOut::make(photo);
 }
 
 CustomHand::Outcome CustomHand::prepare(const QString& path) {
@@ -111,8 +95,6 @@ void CustomHand::finish(const Outcome& outcome) {
     case Failure::none:
         setError(QString()); // the last import to finish decides
         setImage(outcome.image);
-        HandPainter::clearCache();
-        Prefs::shared().setHandID(kCustomID);
         break;
     }
     emit importFinished(failure == Failure::none);
@@ -134,11 +116,4 @@ bool CustomHand::store(const QByteArray& png) {
 void CustomHand::remove() {
     QFile::remove(m_file);
     setImage(QImage());
-    HandPainter::clearCache();
-    if (Prefs::shared().handID() == kCustomID) Prefs::shared().setHandID(kClassicID);
-}
-
-std::optional<HandSprite> CustomHand::sprite(double height, double scale) const {
-    if (m_image.isNull()) return std::nullopt;
-    return PhotoSprite::make(m_image, height, scale);
 }

@@ -1,9 +1,7 @@
 #include "handart/HandPainter.h"
-#include "handart/CustomHand.h"
 #include "handart/HandParts.h"
 #include "handart/Shadow.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -15,11 +13,6 @@ namespace HandPainter {
 namespace {
 // Bitmaps never exceed this many pixels per side, whatever is asked for.
 constexpr double maxSide = 4096;
-
-QHash<QString, HandSprite>& cache() {
-    static QHash<QString, HandSprite> sprites;
-    return sprites;
-}
 
 // One pixel per side at least; non-finite sizes become a single pixel.
 int boundedSide(double pixels) {
@@ -248,33 +241,8 @@ HandSprite render(const HandSkin& skin, double height, double scale) {
                       color(skin.stick)};
 }
 
-HandSprite sprite(const HandSkin& skin, double height, double scale) {
-    const QString key = cacheKey(skin.id, height, scale);
-    auto& sprites = cache();
-    if (const auto found = sprites.constFind(key); found != sprites.constEnd()) return *found;
-
-    HandSprite made;
-    if (skin.id == HandSkin::custom().id) {
-        if (auto photo = CustomHand::shared().sprite(height, scale))
-            made = *photo;
-        else
-            made = render(HandSkin::classic(), height, scale);
-    } else {
-        made = render(skin, height, scale);
-    }
-    sprites.insert(key, made);
-    return made;
-}
-
 QString cacheKey(const QString& id, double height, double scale) {
     return id + u'-' + shortestDecimal(height) + u'-' + shortestDecimal(scale);
 }
 
-void clearCache() {
-    cache().clear();
-}
-
-int cacheSize() {
-    return int(cache().size());
-}
 } // namespace HandPainter

@@ -7,12 +7,10 @@
 class QPainter;
 class QPainterPath;
 
-// Paints hand skins into sprites. Every distinct (skin, height, scale) is
-// painted once and then served from the cache; main thread only.
+// Paints hand skins into sprites, afresh on every call (HandSprites caches them).
 namespace HandPainter {
-// The entry point for every caller: cached, and routes "custom" to the photo.
-HandSprite sprite(const HandSkin& skin, double height, double scale);
-// Paints without the cache.
+// The skin `height` points tall at `scale` pixels per point; `custom` is
+// painted as its plain look (the photo is HandSprites' business).
 HandSprite render(const HandSkin& skin, double height, double scale);
 // Paints the unit box `total` into a bitmap of `pixels`, with or without anti-aliasing.
 QImage draw(const HandSkin& skin, QSizeF total, QSizeF pixels, bool smooth);
@@ -23,6 +21,4 @@ QImage context(QSizeF pixels);
 
 // "classic-116.0-2.0": shortest round-trip decimals, always with a fraction.
 QString cacheKey(const QString& id, double height, double scale);
-void clearCache();
-int cacheSize();
 } // namespace HandPainter

@@ -1,5 +1,4 @@
 #include "handart/HandSkin.h"
-#include "handart/CustomHand.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -101,10 +100,7 @@ const HandSkin& HandSkin::custom() {
 }
 
 std::optional<HandSkin> HandSkin::find(const QString& id) {
-    if (id == custom().id) {
-        if (CustomHand::shared().hasImage()) return custom();
-        return std::nullopt;
-    }
+    if (id == custom().id) return custom();
     for (const HandSkin& skin : all())
         if (skin.id == id) return skin;
     return std::nullopt;

@@ -34,7 +34,8 @@ struct HandSkin {
     static const HandSkin& custom();
     // The nineteen built-in skins in picker order; never contains `custom`.
     static const std::vector<HandSkin>& all();
-    // "custom" is found only while the user has a custom hand image.
+    // A catalogue skin or `custom`, by exact id. Whether there is a photo for
+    // `custom` is not the skin's business: HandSprites falls back to classic.
     static std::optional<HandSkin> find(const QString& id);
     // Any id as a display name: each word capitalised.
     static QString capitalisedWords(const QString& id);

@@ -2,7 +2,6 @@
 
 #include "layers/Animation.h"
 #include "layers/TextLayer.h"
-#include "prefs/SafeNumbers.h"
 
 #include <QFont>
 
@@ -60,8 +59,7 @@ QPainterPath stroke(const std::vector<QPointF>& points, bool straight) {
 
 namespace Ink {
 
-std::shared_ptr<ShapeLayer> layer(Tool tool, InkColor color, double penWidth) {
-    const double w = SafeNumbers::penWidth(penWidth);
+std::shared_ptr<ShapeLayer> layer(Tool tool, InkColor color, double w) {
     const QColor c = ns(color);
     auto stroke = ShapeLayer::make();
     stroke->setLineCap(Qt::RoundCap);
@@ -100,7 +98,7 @@ QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, 
     if (points.empty()) return {};
     switch (tool) {
     case Tool::arrow:
-        return arrow(points.front(), points.back(), SafeNumbers::penWidth(penWidth));
+        return arrow(points.front(), points.back(), penWidth);
     case Tool::box:
         return box(points.front(), points.back());
     case Tool::pen:

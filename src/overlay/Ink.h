@@ -18,8 +18,8 @@ std::shared_ptr<ShapeLayer> layer(Tool tool, InkColor color, double penWidth);
 
 // The outline of one stroke from the gesture's points (first: where the button
 // went down, last: the latest pointer position), in the overlay's coordinates.
-// `straight` draws pen-like tools as one segment; `penWidth` is the stored
-// width, made safe here.
+// `straight` draws pen-like tools as one segment; `penWidth` is the width the
+// settings hand out, already safe.
 QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, double penWidth);
 
 // A numbered badge centred on `centre`, its digits rendered at `scale` pixels

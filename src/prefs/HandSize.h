@@ -1,5 +1,5 @@
 #pragma once
-#include "prefs/RawEnum.h"
+#include "common/RawEnum.h"
 
 enum class HandSize { small, medium, large };
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "prefs/RawEnum.h"
+#include "common/RawEnum.h"
 #include <QColor>
 
 enum class InkColor { coral, sun, lime, sky, violet, ink };

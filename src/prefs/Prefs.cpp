@@ -27,14 +27,10 @@ template <typename T> QVariant toStored(const T& value) {
 }
 } // namespace
 
-Prefs& Prefs::shared() {
-    static Prefs* instance = new Prefs(defaultFile());
-    return *instance;
-}
-
+// TODO(root): remove
 QString Prefs::defaultFile() {
-    QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
-                    QStringLiteral("Handwick"));
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
+                          QStringLiteral("Handwick"));
     return probe.fileName();
 }
 

@@ -3,9 +3,11 @@
 // moment it is set (also when unchanged), so nothing is lost if the process is
 // killed; the change signal fires only when the value really changes.
 //
-// Registered defaults live in memory and are never written. Numbers are kept
-// as stored: code that uses one must make it safe itself (see SafeNumbers.h).
+// Registered defaults live in memory and are never written. The file keeps
+// every number exactly as it was set or edited; the getters hand out safe
+// values (finite, in range, see SafeNumbers.h), so no caller clamps again.
 
+#include "common/SafeNumbers.h"
 #include "prefs/HandSize.h"
 #include "prefs/InkColor.h"
 #include "prefs/Tool.h"
@@ -36,11 +38,10 @@ class Prefs : public QObject {
     Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
 
 public:
-    // The user's settings file, in the user's config folder.
+    // The user's settings file: ~/.config/Handwick/Handwick.ini (XDG_CONFIG_HOME honoured).
     static QString defaultFile();
-    static Prefs& shared(); // TODO(root): remove
 
-    // A store backed by the given INI file (tests and tools use their own).
+    // A store backed by the given INI file.
     explicit Prefs(const QString& iniPath, QObject* parent = nullptr);
     ~Prefs() override;
 
@@ -49,14 +50,14 @@ public:
     HandSize handSize() const { return m_handSize; }
     Tool tool() const { return m_tool; }
     InkColor color() const { return m_color; }
-    double penWidth() const { return m_penWidth; }
-    double fadeAfter() const { return m_fadeAfter; }
+    double penWidth() const { return SafeNumbers::penWidth(m_penWidth); }
+    double fadeAfter() const { return SafeNumbers::fadeAfter(m_fadeAfter); }
     TapSound sound() const { return m_sound; }
     bool muted() const { return m_muted; }
-    double volume() const { return m_volume; }
+    double volume() const { return SafeNumbers::volume(m_volume); }
     bool showToolbar() const { return m_showToolbar; }
     bool spotlight() const { return m_spotlight; }
-    double spotlightRadius() const { return m_spotlightRadius; }
+    double spotlightRadius() const { return SafeNumbers::spotlightRadius(m_spotlightRadius); }
     bool sway() const { return m_sway; }
     bool welcomed() const { return m_welcomed; }
 

@@ -3,7 +3,7 @@
 // hand, written by another version, or damaged. A value that cannot be read as
 // its type gives the setting's default; a readable number is kept as it is.
 
-#include "prefs/RawEnum.h"
+#include "common/RawEnum.h"
 #include <QVariant>
 
 namespace StoredValue {

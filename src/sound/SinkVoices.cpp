@@ -3,6 +3,7 @@
 #include "sound/ExitGuard.h"
 #include "sound/QuietAudioLog.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <atomic>
@@ -64,6 +65,11 @@ SinkVoiceFactory::SinkVoiceFactory()
     m_anchor->moveToThread(m_thread);
     QObject::connect(m_thread, &QThread::finished, m_anchor, &QObject::deleteLater);
     m_thread->start();
+    if (auto* app = QCoreApplication::instance(); app && app->thread() == QThread::currentThread()) {
+        m_quitWatch = std::make_unique<QObject>();
+        QObject::connect(app, &QCoreApplication::aboutToQuit, m_quitWatch.get(),
+                         [this] { shutDown(); });
+    }
 }
 
 SinkVoiceFactory::~SinkVoiceFactory() {

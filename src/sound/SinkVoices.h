@@ -10,7 +10,8 @@ struct AudioMailbox;
 
 // Voices on the default sound output, played from a thread of their own so
 // that a slow, stuck or vanished sound server never holds up the main thread.
-// Without an output the voices stay silent.
+// Without an output the voices stay silent. The audio thread ends when the
+// application is about to quit, before the application object goes away.
 class SinkVoiceFactory final : public VoiceFactory {
   public:
     SinkVoiceFactory();
@@ -32,4 +33,5 @@ class SinkVoiceFactory final : public VoiceFactory {
     QObject* m_anchor = nullptr; // lives on the audio thread
     std::shared_ptr<AudioMailbox> m_mailbox;
     StartObserver m_observer;
+    std::unique_ptr<QObject> m_quitWatch; // main thread: ends the audio thread on quit
 };

@@ -1,25 +1,12 @@
 #include "sound/SoundBank.h"
 
-#include "prefs/SafeNumbers.h"
 #include "sound/SinkVoices.h"
-#include "sound/WavPcm.h"
 
-#include <QCoreApplication>
-
-SoundBank& SoundBank::shared() {
-    static SoundBank* bank = [] {
-        auto factory = std::make_unique<SinkVoiceFactory>();
-        SinkVoiceFactory* output = factory.get();
-        auto* made = new SoundBank(std::move(factory));
-        // Let the audio thread finish before the application object goes away.
-        if (auto* app = QCoreApplication::instance())
-            QObject::connect(app, &QCoreApplication::aboutToQuit, made,
-                             [output] { output->shutDown(); });
-        return made;
-    }();
-    return *bank;
+std::unique_ptr<VoiceFactory> defaultVoiceFactory() {
+    return std::make_unique<SinkVoiceFactory>();
 }
 
+// TODO(root): remove
 SoundBank::SoundBank(std::unique_ptr<VoiceFactory> factory, QObject* parent)
     : QObject(parent), m_factory(std::move(factory)) {}
 
@@ -31,7 +18,7 @@ std::vector<std::unique_ptr<Voice>>& SoundBank::voicesFor(TapSound sound) {
     // The entry is kept even when no voice could be made, so that a machine
     // without sound does not synthesise again on every tap.
     std::vector<std::unique_ptr<Voice>> voices;
-    const QByteArray pcm = WavPcm::samples(TapSynth::wav(TapSynth::samples(sound)));
+    const QByteArray pcm = TapSynth::pcm(TapSynth::samples(sound));
     if (!pcm.isEmpty() && m_factory) {
         for (int i = 0; i < voicesPerSound; ++i)
             if (auto voice = m_factory->make(pcm)) voices.push_back(std::move(voice));
@@ -45,6 +32,6 @@ void SoundBank::play(TapSound sound, double volume) {
     m_next = (m_next + 1) % int(voices.size());
     Voice& voice = *voices[std::size_t(m_next)];
     if (voice.isPlaying()) voice.stop();
-    voice.setVolume(float(SafeNumbers::volume(volume)));
+    voice.setVolume(float(volume));
     voice.start();
 }

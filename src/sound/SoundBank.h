@@ -7,6 +7,10 @@
 #include <memory>
 #include <vector>
 
+// The program's voices: the default sound output, played from an audio thread
+// of its own that ends when the application is about to quit.
+std::unique_ptr<VoiceFactory> defaultVoiceFactory();
+
 // Plays the tap sounds. Each sound gets its voices on its first play; one
 // rotating position, shared by all sounds, picks the voice, so quick taps
 // overlap and a tap beyond the voice count cuts the oldest one short.
@@ -18,12 +22,12 @@ class SoundBank : public QObject {
     static constexpr int voicesPerSound = 4;
 
     // The program's bank, playing on the default sound output.
-    static SoundBank& shared();
 
+    // The program builds its bank with defaultVoiceFactory().
     explicit SoundBank(std::unique_ptr<VoiceFactory> factory, QObject* parent = nullptr);
     ~SoundBank() override;
 
-    // Volume 0…1; anything else is made safe first.
+    // Volume 0…1, already made safe (Prefs::volume() gives such a value).
     void play(TapSound sound, double volume);
 
   private:

@@ -141,11 +141,21 @@ std::vector<float> samples(TapSound sound) {
     return out;
 }
 
+QByteArray pcm(const std::vector<float>& samples) {
+    QByteArray out(qsizetype(2 * samples.size()), Qt::Uninitialized);
+    char* data = out.data();
+    for (const float s : samples) {
+        qToLittleEndian<qint16>(pcm16(s), data);
+        data += 2;
+    }
+    return out;
+}
+
 QByteArray wav(const std::vector<float>& samples) {
     // A longer list cannot be described by the header; no file beats a corrupt one.
     if (samples.size() > maxWavSamples) return {};
     const auto dataBytes = std::uint32_t(2 * samples.size());
-    QByteArray out(qsizetype(44) + dataBytes, Qt::Uninitialized);
+    QByteArray out(44, Qt::Uninitialized);
     char* p = out.data();
     std::copy_n("RIFF", 4, p);
     put32(p + 4, dataBytes + 36);
@@ -159,12 +169,7 @@ QByteArray wav(const std::vector<float>& samples) {
     put16(p + 34, 16);             // bits per sample
     std::copy_n("data", 4, p + 36);
     put32(p + 40, dataBytes);
-    char* data = p + 44;
-    for (const float s : samples) {
-        qToLittleEndian<qint16>(pcm16(s), data);
-        data += 2;
-    }
-    return out;
+    return out + pcm(samples);
 }
 
 } // namespace TapSynth

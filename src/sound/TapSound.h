@@ -1,5 +1,5 @@
 #pragma once
-#include "prefs/RawEnum.h"
+#include "common/RawEnum.h"
 #include <QByteArray>
 #include <vector>
 
@@ -24,6 +24,11 @@ constexpr int sampleRate = 44100;
 // the result is identical on every run and every machine.
 std::vector<float> samples(TapSound sound);
 
-// A complete 16-bit mono 44.1 kHz WAV file holding the samples.
+// The samples as 16-bit little-endian PCM: each clamped to -1…1 (NaN as 1),
+// scaled by 30000 and truncated. What the sound output plays.
+QByteArray pcm(const std::vector<float>& samples);
+
+// A complete 16-bit mono 44.1 kHz WAV file: a plain 44-byte header, then pcm().
+// Empty when the header cannot describe that many samples.
 QByteArray wav(const std::vector<float>& samples);
 } // namespace TapSynth

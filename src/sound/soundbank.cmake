@@ -4,5 +4,4 @@ target_sources(handwick_core PRIVATE
   sound/SinkPlayer.cpp
   sound/SinkVoices.cpp
   sound/SoundBank.cpp
-  sound/WavPcm.cpp
   sound/Voice.h)

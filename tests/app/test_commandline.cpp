@@ -1,4 +1,4 @@
-#include "../unit/SyntheticHandPhoto.h"
+#include "SyntheticHandPhoto.h"
 
 #include <QImage>
 #include <QProcess>

@@ -1,1 +1,1 @@
-handwick_unit_test(test_prefs unit/test_prefs.cpp)
+handwick_unit_test(test_prefs prefs/test_prefs.cpp)

@@ -1,1 +1,1 @@
-handwick_unit_test(test_sound unit/test_sound.cpp)
+handwick_unit_test(test_sound sound/test_sound.cpp)

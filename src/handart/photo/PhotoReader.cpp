@@ -1,4 +1,4 @@
-#include "handart/PhotoReader.h"
+#include "handart/photo/PhotoReader.h"
 
 #include <QColorSpace>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "handart/Landmarks.h"
+#include "handart/photo/Landmarks.h"
 
 #include <vector>
 

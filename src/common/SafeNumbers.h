@@ -1,7 +1,7 @@
 #pragma once
-// The settings store keeps any double it was given. Code that turns one into
-// geometry, time or loudness goes through these, so that NaN, infinities and
-// absurd magnitudes can never make it hang, crash or allocate without bound.
+// A settings file may hold any double. Numbers that become geometry, time or
+// loudness go through these (Prefs' getters do), so that NaN, infinities and
+// absurd magnitudes can never make anything hang, crash or allocate without bound.
 
 #include <algorithm>
 #include <cmath>

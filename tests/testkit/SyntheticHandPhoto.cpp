@@ -55,8 +55,8 @@ void paintBackdrop(QPainter& painter, const Options& o) {
     painter.fillRect(all, light);
 }
 
-void addNoise(QImage& image, double sigma, quint32 seed) {
-    QRandomGenerator random(seed);
+void addNoise(QImage& image, double sigma) {
+    QRandomGenerator random(1);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -70,19 +70,30 @@ void addNoise(QImage& image, double sigma, quint32 seed) {
         }
     }
 }
+
+// Camera grain (standard deviation per channel), then JPEG at `jpegQuality` when 0…100.
+void roughen(QImage& photo, double noise, int jpegQuality) {
+    if (noise > 0) addNoise(photo, noise);
+    if (jpegQuality < 0) return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPEG", jpegQuality);
+    photo = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
+}
 } // namespace
 
 Photo make(const Options& o) {
     Photo result;
     const double h = o.size.height();
-    const QPainterPath hand = handShape(o.centre * o.size.width(), h, result.tip);
+    const QPainterPath hand = handShape(0.5 * o.size.width(), h, result.tip);
     result.hand = hand.boundingRect() & QRectF(QPointF(), QSizeF(o.size));
 
     result.photo = QImage(o.size, QImage::Format_RGB32);
     QPainter painter(&result.photo);
     painter.setRenderHint(QPainter::Antialiasing);
     paintBackdrop(painter, o);
-    if (o.withHand && o.castShadow) {
+    if (o.castShadow) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 40));
         painter.drawPath(hand.translated(0.03 * h, 0.02 * h));
@@ -92,50 +103,31 @@ Photo make(const Options& o) {
     shade.setColorAt(1, o.skin.darker(115));
     painter.setBrush(shade);
     painter.setPen(QPen(o.skin.darker(130), std::max(1.0, h / 300)));
-    if (o.withHand) painter.drawPath(hand);
+    painter.drawPath(hand);
     painter.end();
 
-    roughen(result.photo, o.noise, o.jpegQuality, o.seed);
+    roughen(result.photo, o.noise, o.jpegQuality);
 
     result.mask = QImage(o.size, QImage::Format_Grayscale8);
     result.mask.fill(0);
     QPainter masker(&result.mask);
     masker.setRenderHint(QPainter::Antialiasing);
-    if (o.withHand) masker.fillPath(hand, Qt::white);
+    masker.fillPath(hand, Qt::white);
     return result;
 }
 
-void roughen(QImage& photo, double noise, int jpegQuality, quint32 seed) {
-    if (noise > 0) addNoise(photo, noise, seed);
-    if (jpegQuality < 0) return;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, "JPEG", jpegQuality);
-    photo = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
-}
-
-double overlap(const QImage& a, const QImage& b) {
-    const QImage left = a.convertToFormat(QImage::Format_Grayscale8);
-    const QImage right = b.convertToFormat(QImage::Format_Grayscale8)
-                             .scaled(left.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    qint64 both = 0, either = 0;
-    for (int y = 0; y < left.height(); ++y) {
-        const uchar* l = left.constScanLine(y);
-        const uchar* r = right.constScanLine(y);
-        for (int x = 0; x < left.width(); ++x) {
-            both += l[x] >= 128 && r[x] >= 128;
-            either += l[x] >= 128 || r[x] >= 128;
-        }
-    }
-    return either ? double(both) / double(either) : 1.0;
-}
 double overlapWithCutOut(const QImage& cutOut, const Photo& photo) {
     const QImage rgba = cutOut.convertToFormat(QImage::Format_RGBA8888);
-    QImage alpha(rgba.size(), QImage::Format_Grayscale8);
+    const QImage mask = photo.mask.copy(photo.hand.toAlignedRect())
+                            .scaled(rgba.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    qint64 both = 0, either = 0;
     for (int y = 0; y < rgba.height(); ++y)
-        for (int x = 0; x < rgba.width(); ++x)
-            alpha.scanLine(y)[x] = rgba.constScanLine(y)[4 * x + 3];
-    return overlap(alpha, photo.mask.copy(photo.hand.toAlignedRect()));
+        for (int x = 0; x < rgba.width(); ++x) {
+            const bool cut = rgba.constScanLine(y)[4 * x + 3] >= 128;
+            const bool hand = mask.constScanLine(y)[x] >= 128;
+            both += cut && hand;
+            either += cut || hand;
+        }
+    return either ? double(both) / double(either) : 1.0;
 }
 } // namespace SyntheticHandPhoto

@@ -1,4 +1,4 @@
-#include "handart/MaskCleanup.h"
+#include "handart/photo/MaskCleanup.h"
 
 #include <cmath>
 #include <opencv2/imgproc.hpp>

@@ -18,9 +18,6 @@ struct Options {
     double noise = 0;     // standard deviation per channel, 0…255
     int jpegQuality = -1; // compressed and decoded again when 0…100
     bool castShadow = false;
-    bool withHand = true; // false: the backdrop alone (the mask stays empty)
-    double centre = 0.5;  // horizontal position of the hand, 0…1
-    quint32 seed = 1;
 };
 
 struct Photo {
@@ -31,11 +28,8 @@ struct Photo {
 };
 
 Photo make(const Options& options);
-// Camera grain (standard deviation per channel), then JPEG at `jpegQuality` when 0…100.
-void roughen(QImage& photo, double noise, int jpegQuality, quint32 seed = 1);
 
-// Intersection over union of two masks (any size: `b` is resized to `a`).
-double overlap(const QImage& a, const QImage& b);
-// How well a cut-out's alpha matches the photo's hand, cropped to the hand.
+// How well a cut-out's alpha matches the photo's hand, cropped to the hand:
+// intersection over union, 1 for a perfect cut-out.
 double overlapWithCutOut(const QImage& cutOut, const Photo& photo);
 } // namespace SyntheticHandPhoto

@@ -1,4 +1,4 @@
-#include "handart/BackgroundModel.h"
+#include "handart/photo/BackgroundModel.h"
 
 #include <algorithm>
 #include <cmath>

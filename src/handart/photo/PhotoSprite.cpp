@@ -1,6 +1,6 @@
-#include "handart/PhotoSprite.h"
+#include "handart/photo/PhotoSprite.h"
 #include "handart/HandSkin.h"
-#include "handart/Landmarks.h"
+#include "handart/photo/Landmarks.h"
 #include "handart/Shadow.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "handart/ForegroundMask.h"
-#include "handart/BackgroundModel.h"
-#include "handart/MaskCleanup.h"
+#include "handart/photo/ForegroundMask.h"
+#include "handart/photo/BackgroundModel.h"
+#include "handart/photo/MaskCleanup.h"
 
 #include <algorithm>
 #include <cmath>

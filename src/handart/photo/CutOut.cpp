@@ -1,5 +1,5 @@
-#include "handart/CutOut.h"
-#include "handart/ForegroundMask.h"
+#include "handart/photo/CutOut.h"
+#include "handart/photo/ForegroundMask.h"
 
 #include <QColorSpace>
 #include <algorithm>
