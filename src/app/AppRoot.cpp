@@ -15,6 +15,7 @@ AppRoot::AppRoot()
       m_toolbar(m_prefs, m_pointer, m_ink, m_sprites, m_customHand),
       m_app(m_pointer, m_ink, m_hotKeys) {
     m_pointer.setToolbar(&m_toolbar);
+    QObject::connect(&m_toolbar, &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
 }
 
 // The toolbar goes before the pointer: the pointer must not reach for it then.

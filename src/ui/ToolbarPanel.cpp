@@ -31,6 +31,11 @@ QPoint ToolbarPanel::placement(const QRect& screenGeometry, const QRect& availab
     return {left, top};
 }
 
+void ToolbarPanel::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    emit entered();
+}
+
 void ToolbarPanel::showOn(QScreen* screen) {
     if (!screen) {
         hide();

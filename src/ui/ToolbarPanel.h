@@ -41,7 +41,12 @@ class ToolbarPanel : public QWidget, public Toolbar {
     ToolbarView& view() const { return *m_view; }
     HandPopover& handChooser() const { return *m_handChooser; }
 
+  signals:
+    // The mouse came onto the toolbar: the overlay beneath hears no motion now.
+    void entered();
+
   protected:
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;

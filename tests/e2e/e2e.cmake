@@ -22,7 +22,7 @@ function(handwick_e2e_test name options)
     TIMEOUT 90 SKIP_RETURN_CODE 77 LABELS e2e)
 endfunction()
 
-foreach(program e2e_platform e2e_overlay e2e_drawing)
+foreach(program e2e_platform e2e_overlay e2e_drawing e2e_toolbar)
   add_executable(${program} ${e2e_dir}/${program}.cpp)
   target_link_libraries(${program} PRIVATE e2e_support)
   add_dependencies(${program} xtool handwick)
