@@ -7,7 +7,7 @@
 #include "handart/photo/CutOut.h"
 #include "handart/photo/Landmarks.h"
 #include "handart/photo/PhotoReader.h"
-#include "handart/photo/PhotoSprite.h"
+#include "handart/PhotoSprite.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "handart/CustomHand.h"
 #include "handart/HandPainter.h"
 #include "handart/HandSkin.h"
-#include "handart/photo/PhotoSprite.h"
+#include "handart/PhotoSprite.h"
 
 HandSprites::HandSprites(const CustomHand& custom, QObject* parent)
     : QObject(parent), m_custom(custom) {

@@ -1,4 +1,4 @@
-#include "handart/photo/PhotoSprite.h"
+#include "handart/PhotoSprite.h"
 #include "handart/HandSkin.h"
 #include "handart/photo/Landmarks.h"
 #include "handart/Shadow.h"

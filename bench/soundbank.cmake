@@ -1,1 +1,0 @@
-handwick_bench(bench_soundbank soundbank.cpp)

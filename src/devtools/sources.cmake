@@ -1,1 +1,0 @@
-target_sources(handwick_core PRIVATE devtools/DevTools.cpp)

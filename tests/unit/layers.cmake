@@ -1,3 +1,0 @@
-handwick_unit_test(test_layer_tree unit/test_layer_tree.cpp)
-handwick_unit_test(test_layer_animation unit/test_layer_animation.cpp)
-handwick_unit_test(test_layer_render unit/test_layer_render.cpp)

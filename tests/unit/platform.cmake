@@ -1,1 +1,0 @@
-handwick_unit_test(test_platform platform/test_platform.cpp)

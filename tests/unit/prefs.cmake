@@ -1,1 +1,0 @@
-handwick_unit_test(test_prefs prefs/test_prefs.cpp)

@@ -1,1 +1,0 @@
-handwick_unit_test(test_sound sound/test_sound.cpp)

@@ -1,1 +1,0 @@
-handwick_unit_test(test_toolbar ui/test_toolbar.cpp)
