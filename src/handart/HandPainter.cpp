@@ -1,7 +1,7 @@
 #include "handart/HandPainter.h"
 #include "handart/CustomHand.h"
 #include "handart/HandParts.h"
-#include "handart/Shadow.h"
+#include "common/Shadow.h"
 
 #include <QHash>
 #include <QLinearGradient>

@@ -13,4 +13,3 @@ target_sources(handwick_core PRIVATE
   layers/Transaction.cpp
   layers/VisiblePart.cpp
 )
-target_link_libraries(handwick_core PRIVATE opencv_min)

@@ -1,3 +1,3 @@
-handwick_unit_test(test_layer_tree unit/test_layer_tree.cpp)
-handwick_unit_test(test_layer_animation unit/test_layer_animation.cpp)
-handwick_unit_test(test_layer_render unit/test_layer_render.cpp)
+handwick_unit_test(test_layer_tree layers/test_layer_tree.cpp)
+handwick_unit_test(test_layer_animation layers/test_layer_animation.cpp)
+handwick_unit_test(test_layer_render layers/test_layer_render.cpp)

@@ -1,0 +1,194 @@
+// What the renderer puts on screen: upright images, text and shadows in the
+// y-up tree, and partial repaints, with still layers drawn from cached
+// bitmaps, that match the first (live) picture and a full repaint.
+#include "LayerTestSupport.h"
+#include "layers/LayerRenderer.h"
+#include "layers/ShapeLayer.h"
+#include "layers/TextLayer.h"
+#include "layers/Transaction.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+QImage halves(QColor top, QColor bottom, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(bottom);
+    QPainter(&image).fillRect(0, 0, size, size / 2, top);
+    return image;
+}
+
+// Shadows as the overlay casts them: ink, step badges, the laser dot's glow.
+void castShadow(Layer& layer, QColor color, double opacity, double radius, double drop) {
+    layer.setShadowColor(color);
+    layer.setShadowOpacity(opacity);
+    layer.setShadowRadius(radius);
+    layer.setShadowOffset({0, -drop});
+}
+
+LayerPtr disc(QPointF centre, double diameter, QColor color) {
+    auto disc = Layer::make();
+    disc->setBounds({0, 0, diameter, diameter});
+    disc->setPosition(centre);
+    disc->setCornerRadius(diameter / 2);
+    disc->setBackgroundColor(color);
+    disc->setBorderColor(Qt::white);
+    disc->setBorderWidth(diameter / 10);
+    return disc;
+}
+
+// Cached bitmaps blend in another order than direct painting: a few levels of rounding.
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16, 24})
+                if (std::abs(int(a.pixel(x, y) >> shift & 255) -
+                             int(b.pixel(x, y) >> shift & 255)) > 6) {
+                    ++count;
+                    break;
+                }
+    return count;
+}
+} // namespace
+
+class TestLayerRender : public QObject {
+    Q_OBJECT
+  private slots:
+    void imagesTextAndShadowsStayUpright_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x, 2x image and text") << 2.0;
+    }
+    void imagesTextAndShadowsStayUpright() {
+        QFETCH(double, scale);
+        auto root = makeRoot(200, 100);
+        auto picture = add(root, Layer::make());
+        QImage image = halves(Qt::red, Qt::blue, int(20 * scale));
+        image.setDevicePixelRatio(scale);
+        picture->setFrame({10, 70, 20, 20});
+        picture->setContents(image);
+        picture->setContentsScale(scale);
+        auto box = add(root, Layer::make());
+        box->setFrame({150, 40, 40, 40});
+        box->setBackgroundColor(Qt::white);
+        castShadow(*box, Qt::black, 1, 2, 8);
+        auto text = add(root, TextLayer::make());
+        text->setFrame({60, 0, 60, 60});
+        text->setString("T");
+        text->setFontSize(40);
+        text->setForegroundColor(Qt::black);
+        text->setContentsScale(scale);
+        const QImage out = LayerRenderer::renderImage(*root, scale, Qt::white);
+        QCOMPARE(out.size(), QSize(int(200 * scale), int(100 * scale)));
+        const auto at = [&](int x, int y) { return out.pixel(int(x * scale), int(y * scale)); };
+        QCOMPARE(at(20, 13), qRgb(255, 0, 0)); // the image's top row up (y down here)
+        QCOMPARE(at(20, 27), qRgb(0, 0, 255));
+        QVERIFY(qGray(at(170, 65)) < 80); // the shadow falls below the box
+        QCOMPARE(at(170, 15), qRgb(255, 255, 255));
+        // The T hangs from the top of its layer, its bar above its stem.
+        QList<int> inkInRows;
+        for (int y = int(40 * scale); y < int(100 * scale); ++y) {
+            int ink = 0;
+            for (int x = int(60 * scale); x < int(120 * scale); ++x)
+                ink += qGray(out.pixel(x, y)) < 100;
+            if (ink > 0) inkInRows << ink;
+        }
+        QCOMPARE(at(90, 42), qRgb(255, 255, 255));
+        QVERIFY(inkInRows.size() > 20 * scale && inkInRows.front() > 2 * inkInRows.back());
+    }
+
+    void partialRepaintsMatchAFullRepaint_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QPointF>("offset"); // of the ink and the badge
+        QTest::newRow("1x") << 1.0 << QPointF();
+        QTest::newRow("2x, off the pixel grid") << 2.0 << QPointF(0.3, -0.2);
+    }
+    // A scene like the overlay's, moved as its frames move it: dimming with a
+    // hole, shadowed ink, a step badge, a tilted stick under an image hand,
+    // a glowing laser dot. Like a screen, it is too large to be one bitmap.
+    void partialRepaintsMatchAFullRepaint() {
+        QFETCH(double, scale);
+        QFETCH(QPointF, offset);
+        auto root = makeRoot(640, 420);
+        auto dim = add(root, ShapeLayer::make());
+        dim->setFillRule(Qt::OddEvenFill);
+        dim->setFillColor(QColor(0, 0, 0, 158));
+        dim->setFrame(root->bounds());
+        std::vector<std::shared_ptr<Counted<ShapeLayer>>> ink;
+        for (int i = 0; i < 5; ++i) {
+            ink.push_back(add(root, std::make_shared<Counted<ShapeLayer>>()));
+            ink[i]->setFrame(root->bounds().translated(offset));
+            ink[i]->setFillColor(QColor());
+            ink[i]->setStrokeColor(QColor::fromRgbF(1, 0.4, 0.3));
+            ink[i]->setLineWidth(5);
+            castShadow(*ink[i], Qt::black, 0.25, 2, 1);
+            QPainterPath path(QPointF(30 + 60 * i, 40));
+            path.quadTo(60 + 60 * i, 120, 40 + 60 * i, 200);
+            ink[i]->setPath(path);
+        }
+        const LayerPtr badge = add(root, disc(QPointF(330, 60) + offset, 34, QColor(150, 90, 240)));
+        castShadow(*badge, Qt::black, 0.3, 3, 1.5);
+        const auto digits = add(badge, std::make_shared<Counted<TextLayer>>());
+        digits->setString("7");
+        digits->setContentsScale(scale);
+        digits->setFrame({0, 6, 34, 22});
+        auto arm = add(root, Layer::make()), stick = add(arm, Layer::make());
+        auto hand = add(arm, Layer::make());
+        arm->setBounds({0, 0, 60, 80});
+        arm->setAnchorPoint({0.2, 0.9});
+        stick->setBounds({0, 0, 8, 5000});
+        stick->setAnchorPoint({0.5, 1.0});
+        stick->setPosition({40, 20});
+        stick->setTransform(QTransform().rotateRadians(0.6));
+        stick->setBackgroundColor(QColor(183, 129, 74));
+        stick->setCornerRadius(4);
+        hand->setFrame(arm->bounds());
+        hand->setContents(halves(Qt::yellow, QColor(255, 150, 0), 20));
+        const LayerPtr laser = add(root, disc({330, 240}, 16, Qt::red));
+        castShadow(*laser, Qt::red, 1, 10, 0);
+        const auto place = [&](QPointF tip, double angle) {
+            Transaction::begin(); // as the overlay's frames do: no implicit animations
+            Transaction::setDisableActions(true);
+            QPainterPath path;
+            path.addRect(root->bounds());
+            path.addEllipse(tip, 60, 60);
+            dim->setPath(path);
+            arm->setPosition(tip);
+            arm->setTransform(QTransform().rotateRadians(angle));
+            laser->setHidden(!laser->isHidden());
+            Transaction::commit();
+        };
+        const auto render = [&] { return LayerRenderer::renderImage(*root, scale, Qt::white); };
+        place({200, 150}, 0.36);
+        QImage screen = render(); // painted live: nothing is cached yet
+        const std::pair<QPointF, double> steps[] = {{{207, 150}, 0.36},
+                                                    {{380, 20}, -0.2},
+                                                    {{150, 100}, 0.1},
+                                                    {{157, 104}, 0.5},
+                                                    {{160, 104}, 0.5}};
+        for (const auto& [tip, angle] : steps) {
+            for (const auto& stroke : ink)
+                stroke->draws = 0;
+            digits->draws = 0;
+            root->clearDirtyRegion();
+            if (tip.x() == 150) digits->setString("8"); // painted live again, then kept anew
+            place(tip, angle);
+            const QRegion dirty = root->dirtyRegion();
+            QVERIFY(!dirty.isEmpty() && dirty.boundingRect().width() < 400);
+            QPainter painter(&screen);
+            painter.setClipRegion(dirty);
+            painter.fillRect(screen.rect(), Qt::white);
+            LayerRenderer::paint(painter, *root, dirty);
+            painter.end();
+            QCOMPARE(differingPixels(screen, render()), 0);
+        }
+        // By the last frame, still ink and the still badge come from their bitmaps.
+        for (const auto& stroke : ink)
+            QCOMPARE(stroke->draws, 0);
+        QCOMPARE(digits->draws, 0);
+    }
+};
+
+QTEST_MAIN(TestLayerRender)
+#include "test_layer_render.moc"
