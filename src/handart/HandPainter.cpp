@@ -1,6 +1,6 @@
 #include "handart/HandPainter.h"
 #include "handart/HandParts.h"
-#include "handart/Shadow.h"
+#include "common/Shadow.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -13,12 +13,8 @@ struct Bezier {
 
 Bezier curveOf(Timing timing) {
     switch (timing) {
-    case Timing::EaseIn:
-        return {0.42, 0.0, 1.0, 1.0};
     case Timing::EaseOut:
         return {0.0, 0.0, 0.58, 1.0};
-    case Timing::EaseInEaseOut:
-        return {0.42, 0.0, 0.58, 1.0};
     case Timing::Default:
         return {0.25, 0.1, 0.25, 1.0};
     case Timing::Linear:
@@ -46,7 +42,6 @@ double solveForX(const Bezier& c, double x) {
 
 constexpr double settleTolerance = 0.005; // of the whole distance
 constexpr double longestSettle = 30.0;    // seconds; a bound for weak springs
-} // namespace
 
 double timingCurve(Timing timing, double p) {
     p = std::clamp(p, 0.0, 1.0);
@@ -54,6 +49,7 @@ double timingCurve(Timing timing, double p) {
     const Bezier c = curveOf(timing);
     return bezier(c.y1, c.y2, solveForX(c, p));
 }
+} // namespace
 
 double Animation::activeDuration(double inherited) const {
     return duration > 0 ? duration : std::max(inherited, 0.0);
@@ -71,7 +67,7 @@ std::unique_ptr<Animation> BasicAnimation::clone() const {
 }
 
 void BasicAnimation::prepare(const AnimatedValues& values) {
-    startValue_ = from.isValid() ? from : values.presentedValue(keyPath);
+    m_startValue = from.isValid() ? from : values.presentedValue(keyPath);
 }
 
 double BasicAnimation::progress(double localTime, double length) const {
@@ -81,7 +77,7 @@ double BasicAnimation::progress(double localTime, double length) const {
 
 void BasicAnimation::apply(double localTime, double length, AnimatedValues& values) const {
     if (keyPath.isEmpty()) return;
-    const QVariant start = startValue_.isValid() ? startValue_ : from;
+    const QVariant start = m_startValue.isValid() ? m_startValue : from;
     const QVariant end = to.isValid() ? to : values.modelValue(keyPath);
     if (!start.isValid() || !end.isValid()) return;
     values.setPresentedValue(keyPath, interpolate(start, end, progress(localTime, length)));
@@ -89,8 +85,7 @@ void BasicAnimation::apply(double localTime, double length, AnimatedValues& valu
 
 bool BasicAnimation::touchesGeometry() const {
     return keyPath.startsWith("position") || keyPath.startsWith("bounds") ||
-           keyPath.startsWith("transform") || keyPath == "anchorPoint" || keyPath == "opacity" ||
-           keyPath == "hidden";
+           keyPath.startsWith("transform") || keyPath == "anchorPoint" || keyPath == "opacity";
 }
 
 SpringAnimation::SpringAnimation(QString key, QVariant fromValue, QVariant toValue)
@@ -110,29 +105,28 @@ double SpringAnimation::springProgress(double t) const {
     const double m = std::max(mass, 1e-3);
     const double k = std::max(stiffness, 1e-3);
     const double c = std::max(damping, 0.0);
-    const double v0 = std::isfinite(initialVelocity) ? initialVelocity : 0.0;
     const double w0 = std::sqrt(k / m);
     const double zeta = c / (2 * std::sqrt(k * m));
-    // Displacement from the target: starts at -1 with velocity v0.
+    // Displacement from the target: starts at -1, at rest.
     double y = 0;
     if (zeta < 1.0 - 1e-9) {
         const double wd = w0 * std::sqrt(1 - zeta * zeta);
-        const double b = (v0 - zeta * w0) / wd;
+        const double b = -zeta * w0 / wd;
         y = std::exp(-zeta * w0 * t) * (-std::cos(wd * t) + b * std::sin(wd * t));
     } else if (zeta <= 1.0 + 1e-9) {
-        y = std::exp(-w0 * t) * (-1 + (v0 - w0) * t);
+        y = std::exp(-w0 * t) * (-1 - w0 * t);
     } else {
         const double root = std::sqrt(zeta * zeta - 1);
         const double r1 = -w0 * (zeta - root), r2 = -w0 * (zeta + root);
-        const double c1 = (v0 + r2) / (r1 - r2);
+        const double c1 = r2 / (r1 - r2);
         y = c1 * std::exp(r1 * t) + (-1 - c1) * std::exp(r2 * t);
     }
     return 1.0 + y;
 }
 
 double SpringAnimation::settlingDuration() const {
-    const std::array<double, 4> params{damping, mass, stiffness, initialVelocity};
-    if (params == settledFor_) return settled_;
+    const std::array<double, 3> params{damping, mass, stiffness};
+    if (params == m_settledFor) return m_settled;
     // The last moment, in steps of a millisecond, that the spring is further
     // from its target than the tolerance. Stepping stops once the motion has
     // stayed inside for three seconds.
@@ -147,8 +141,8 @@ double SpringAnimation::settlingDuration() const {
             ++quiet;
         }
     }
-    settledFor_ = params;
-    settled_ = last;
+    m_settledFor = params;
+    m_settled = last;
     return last;
 }
 
@@ -183,10 +177,7 @@ void AnimationGroup::apply(double localTime, double length, AnimatedValues& valu
     const double t = length > 0 ? timingCurve(timing, localTime / length) * length : length;
     for (const auto& child : animations) {
         const double childLength = child->activeDuration(length);
-        const double childTime = t - child->beginTime;
-        if (childTime < 0) continue;
-        if (childTime > childLength && child->fillMode != FillMode::Forwards) continue;
-        child->apply(std::min(childTime, childLength), childLength, values);
+        if (t <= childLength) child->apply(t, childLength, values);
     }
 }
 

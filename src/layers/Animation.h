@@ -2,7 +2,6 @@
 #include <QString>
 #include <QVariant>
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,16 +15,14 @@ class AnimatedValues {
     virtual void setPresentedValue(const QString& keyPath, const QVariant& value) = 0;
 };
 
-// Pacing of an animation's progress; the curves are the usual cubic Béziers.
-enum class Timing { Linear, EaseIn, EaseOut, EaseInEaseOut, Default };
-double timingCurve(Timing timing, double progress);
-
-// After the active time: Removed shows the model value again, Forwards keeps
-// the last animated value (only matters when removedOnCompletion is false).
-enum class FillMode { Removed, Forwards };
+// Pacing of an animation's progress; the curves are the usual cubic Béziers
+// (Default is the one implicit animations use).
+enum class Timing { Linear, EaseOut, Default };
 
 // Something that changes layer values over time. Layers keep their own copy
 // (Layer::addAnimation clones), so an animation can be set up once and reused.
+// An animation starts when added and is removed when it ends; the model
+// values show again.
 class Animation {
   public:
     virtual ~Animation() = default;
@@ -33,14 +30,7 @@ class Animation {
 
     // Seconds; 0 means the enclosing group's duration, or the transaction's.
     double duration = 0.0;
-    // Absolute media time; 0 means "when added".
-    double beginTime = 0.0;
     Timing timing = Timing::Linear;
-    bool removedOnCompletion = true;
-    FillMode fillMode = FillMode::Removed;
-    // Runs once when the animation stops: finished is false when it was
-    // removed or replaced before its end.
-    std::function<void(bool finished)> onStop;
 
     // The length of one run, resolving 0 as described above.
     virtual double activeDuration(double inherited) const;
@@ -50,7 +40,7 @@ class Animation {
     // 0..duration) into the presented values.
     virtual void apply(double localTime, double duration, AnimatedValues& values) const = 0;
     // Whether the animation changes what moves the sublayers too (geometry,
-    // opacity, visibility).
+    // opacity).
     virtual bool touchesGeometry() const = 0;
     // Adds the key paths this animation changes.
     virtual void collectKeyPaths(QStringList& keys) const = 0;
@@ -58,7 +48,8 @@ class Animation {
 
 // Interpolates one key path from `from` to `to`. A missing `from` starts at
 // the value shown when the animation was added; a missing `to` ends at the
-// model value.
+// model value. Key paths are the animatable property names, and
+// "transform.scale".
 class BasicAnimation : public Animation {
   public:
     BasicAnimation() = default;
@@ -79,11 +70,11 @@ class BasicAnimation : public Animation {
     virtual double progress(double localTime, double duration) const;
 
   private:
-    QVariant startValue_; // `from`, or the value shown when added
+    QVariant m_startValue; // `from`, or the value shown when added
 };
 
-// A damped spring from `from` to `to`. Its timing curve is the spring itself;
-// a duration of 0 means settlingDuration().
+// A damped spring from `from` to `to`, starting at rest. Its timing curve is
+// the spring itself; a duration of 0 means settlingDuration().
 class SpringAnimation : public BasicAnimation {
   public:
     SpringAnimation() = default;
@@ -94,11 +85,7 @@ class SpringAnimation : public BasicAnimation {
     double damping = 10.0;
     double mass = 1.0;
     double stiffness = 100.0;
-    // In units of the whole distance per second, like the model's progress.
-    double initialVelocity = 0.0;
 
-    // Progress of the spring (0 at rest at `from`, 1 at `to`) after t seconds.
-    double springProgress(double t) const;
     // The time after which the spring stays within a small tolerance of `to`.
     double settlingDuration() const;
 
@@ -106,8 +93,11 @@ class SpringAnimation : public BasicAnimation {
     double progress(double localTime, double duration) const override;
 
   private:
-    mutable std::array<double, 4> settledFor_{-1, -1, -1, -1};
-    mutable double settled_ = 0.0;
+    // Progress of the spring (0 at rest at `from`, 1 at `to`) after t seconds.
+    double springProgress(double t) const;
+
+    mutable std::array<double, 3> m_settledFor{-1, -1, -1};
+    mutable double m_settled = 0.0;
 };
 
 // Several animations on one shared clock; its timing curve bends the time the

@@ -4,7 +4,6 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
-#include <QSizeF>
 #include <algorithm>
 #include <cmath>
 
@@ -73,10 +72,6 @@ QVariant interpolate(const QVariant& a, const QVariant& b, double t) {
     case QMetaType::QPointF: {
         const QPointF p = a.toPointF(), q = b.toPointF();
         return QPointF(mix(p.x(), q.x(), t), mix(p.y(), q.y(), t));
-    }
-    case QMetaType::QSizeF: {
-        const QSizeF p = a.toSizeF(), q = b.toSizeF();
-        return QSizeF(mix(p.width(), q.width(), t), mix(p.height(), q.height(), t));
     }
     case QMetaType::QRectF: {
         const QRectF p = a.toRectF(), q = b.toRectF();

@@ -8,8 +8,8 @@
 QVariant interpolate(const QVariant& a, const QVariant& b, double t);
 
 // An affine transform as scale, then rotation, then translation (shear is
-// dropped), which is how transforms animate and how "transform.scale" and
-// "transform.rotation" address their parts.
+// dropped), which is how transforms animate and how "transform.scale"
+// addresses their scale.
 struct TransformParts {
     double scaleX = 1.0;
     double scaleY = 1.0;

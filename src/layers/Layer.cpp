@@ -40,22 +40,21 @@ template <> bool same(const QColor& a, const QColor& b) {
 Layer::Layer() = default;
 
 Layer::~Layer() {
-    for (auto& sub : sublayers_)
-        sub->superlayer_ = nullptr;
+    for (auto& sub : m_sublayers)
+        sub->m_superlayer = nullptr;
     registerAnimated(false);
-    // Running animations end here without their callbacks (this layer is
-    // going away), but transactions waiting on them are released.
-    animations_.clear();
+    // Running animations end here; transactions waiting on them are released.
+    m_animations.clear();
 }
 
 template <typename T>
 void Layer::change(T LayerProps::*field, const T& value, const char* key, bool geometry,
                    bool content) {
-    if (same(props_.*field, value)) return;
+    if (same(m_props.*field, value)) return;
     const bool animate = wantsImplicitAnimation(key);
     const QVariant from = animate ? presentedValue(key) : QVariant();
     willChange(geometry);
-    props_.*field = value;
+    m_props.*field = value;
     if (content) contentChanged();
     didChange(geometry);
     if (animate) startImplicitAnimation(key, from);
@@ -74,15 +73,15 @@ void Layer::setAnchorPoint(const QPointF& anchor) {
 }
 
 QRectF Layer::frame() const {
-    return props_.toSuperlayer().mapRect(props_.bounds);
+    return m_props.toSuperlayer().mapRect(m_props.bounds);
 }
 
 void Layer::setFrame(const QRectF& frame) {
     if (!isFinite(frame)) return;
     const QRectF normal = frame.normalized();
-    setBounds(QRectF(props_.bounds.topLeft(), normal.size()));
-    setPosition({normal.x() + props_.anchorPoint.x() * normal.width(),
-                 normal.y() + props_.anchorPoint.y() * normal.height()});
+    setBounds(QRectF(m_props.bounds.topLeft(), normal.size()));
+    setPosition({normal.x() + m_props.anchorPoint.x() * normal.width(),
+                 normal.y() + m_props.anchorPoint.y() * normal.height()});
 }
 
 void Layer::setTransform(const QTransform& transform) {
@@ -151,60 +150,50 @@ void Layer::setShadowOffset(const QPointF& offset) {
 // The tree -------------------------------------------------------------------
 
 void Layer::addSublayer(const LayerPtr& layer) {
-    insertSublayer(layer, int(sublayers_.size()));
-}
-
-void Layer::insertSublayer(const LayerPtr& layer, int index) {
     // A layer cannot contain itself or one of its own ancestors.
     if (!layer) return;
-    for (const Layer* up = this; up; up = up->superlayer_)
+    for (const Layer* up = this; up; up = up->m_superlayer)
         if (up == layer.get()) return;
-    const LayerPtr keep = layer;
-    // Moving within the same superlayer: the index counts without it.
-    layer->removeFromSuperlayer();
-    index = std::clamp(index, 0, int(sublayers_.size()));
-    sublayers_.insert(sublayers_.begin() + index, layer);
-    layer->superlayer_ = this;
-    layer->dirty_ = QRegion();
-    layer->insertedInTransaction_ = Transaction::currentId();
-    layer->attachToRoot();
+    const LayerPtr keep = layer; // `layer` may be the entry that leaves its old superlayer
+    keep->removeFromSuperlayer();
+    m_sublayers.push_back(keep);
+    keep->m_superlayer = this;
+    keep->m_dirty = QRegion();
+    keep->m_insertedInTransaction = Transaction::currentId();
+    keep->attachToRoot();
 }
 
 void Layer::removeFromSuperlayer() {
-    Layer* parent = superlayer_;
+    Layer* parent = m_superlayer;
     if (!parent) return;
     const LayerPtr keep = shared_from_this();
     markPainted(true);
     touchAncestors();
-    auto& siblings = parent->sublayers_;
+    auto& siblings = parent->m_sublayers;
     siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
                                   [this](const LayerPtr& l) { return l.get() == this; }),
                    siblings.end());
-    superlayer_ = nullptr;
+    m_superlayer = nullptr;
     parent->invalidatePaintedRect();
     invalidateGeometry();
 }
 
 Layer* Layer::rootLayer() {
     Layer* l = this;
-    while (l->superlayer_)
-        l = l->superlayer_;
+    while (l->m_superlayer)
+        l = l->m_superlayer;
     return l;
 }
 
 // Actions and values ---------------------------------------------------------
 
-void Layer::setImplicitAnimation(const QString& key, bool allowed) {
-    actions_[key] = allowed;
-}
-
 void Layer::disableImplicitAnimations(const QStringList& keys) {
     for (const auto& key : keys)
-        actions_[key] = false;
+        m_disabledActions.insert(key);
 }
 
 bool Layer::allowsImplicitAnimation(const QString& key) const {
-    return isAnimatableKey(key) && actions_.value(key, true);
+    return isAnimatableKey(key) && !m_disabledActions.contains(key);
 }
 
 bool Layer::isAnimatableKey(const QString& key) const {
@@ -216,25 +205,25 @@ bool Layer::isAnimatableKey(const QString& key) const {
 }
 
 bool Layer::wantsImplicitAnimation(const QString& key) const {
-    // Like the platform: only layers already on show animate; a layer added in
-    // this very transaction appears in its final state.
+    // Only layers already on show animate; a layer added in this very
+    // transaction appears in its final state.
     if (Transaction::disableActions() || Transaction::animationDuration() <= 0) return false;
-    if (!superlayer_ || !allowsImplicitAnimation(key)) return false;
-    return insertedInTransaction_ != Transaction::currentId();
+    if (!m_superlayer || !allowsImplicitAnimation(key)) return false;
+    return m_insertedInTransaction != Transaction::currentId();
 }
 
 void Layer::setValue(const QString& key, const QVariant& value) {
     if (value.isValid())
-        values_.insert(key, value);
+        m_values.insert(key, value);
     else
-        values_.remove(key);
+        m_values.remove(key);
 }
 
 // Key paths ------------------------------------------------------------------
 
 QVariant Layer::modelValue(const QString& keyPath) const {
     const QVariant own = ownModelValue(keyPath);
-    return own.isValid() ? own : props_.read(keyPath);
+    return own.isValid() ? own : m_props.read(keyPath);
 }
 
 QVariant Layer::presentedValue(const QString& keyPath) const {
@@ -244,7 +233,7 @@ QVariant Layer::presentedValue(const QString& keyPath) const {
 }
 
 void Layer::setPresentedValue(const QString& keyPath, const QVariant& value) {
-    if (!setOwnPresentedValue(keyPath, value)) presentation_.write(keyPath, value);
+    if (!setOwnPresentedValue(keyPath, value)) m_presentation.write(keyPath, value);
 }
 
 QVariant Layer::ownModelValue(const QString&) const {
@@ -255,10 +244,6 @@ QVariant Layer::ownPresentedValue(const QString&) const {
 }
 bool Layer::setOwnPresentedValue(const QString&, const QVariant&) {
     return false;
-}
-
-QVariant Layer::presentationValue(const QString& keyPath) const {
-    return presentedValue(keyPath);
 }
 
 // Drawing hooks of plain layers ------------------------------------------------

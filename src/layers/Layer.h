@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QRegion>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -13,6 +14,7 @@ class Layer;
 using LayerPtr = std::shared_ptr<Layer>;
 
 class QPainter;
+struct LayerBitmapCache;
 
 // One node of the retained layer tree. Coordinates are points with y up:
 // `position` is where the `anchorPoint` (unit coordinates of `bounds`) sits in
@@ -37,104 +39,82 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     static LayerPtr make() { return std::make_shared<Layer>(); }
 
     // Geometry (points, y up).
-    QRectF bounds() const { return props_.bounds; }
+    QRectF bounds() const { return m_props.bounds; }
     void setBounds(const QRectF& bounds);
-    QPointF position() const { return props_.position; }
+    QPointF position() const { return m_props.position; }
     void setPosition(const QPointF& position);
-    QPointF anchorPoint() const { return props_.anchorPoint; }
+    QPointF anchorPoint() const { return m_props.anchorPoint; }
     void setAnchorPoint(const QPointF& anchor);
     // The bounding box of the transformed bounds in the superlayer; setting it
     // (with an identity transform) sets position and bounds size.
     QRectF frame() const;
     void setFrame(const QRectF& frame);
-    QTransform transform() const { return props_.transform; }
+    QTransform transform() const { return m_props.transform; }
     void setTransform(const QTransform& transform);
 
     // Visibility.
-    bool isHidden() const { return props_.hidden; }
+    bool isHidden() const { return m_props.hidden; }
     void setHidden(bool hidden);
-    double opacity() const { return props_.opacity; }
+    double opacity() const { return m_props.opacity; }
     void setOpacity(double opacity);
 
     // Look of a plain layer. Contents are stretched over the bounds, upright;
     // contentsScale is the image's pixels per point.
-    QImage contents() const { return props_.contents; }
+    QImage contents() const { return m_props.contents; }
     void setContents(const QImage& image);
-    double contentsScale() const { return props_.contentsScale; }
+    double contentsScale() const { return m_props.contentsScale; }
     void setContentsScale(double scale);
-    QColor backgroundColor() const { return props_.backgroundColor; }
+    QColor backgroundColor() const { return m_props.backgroundColor; }
     void setBackgroundColor(const QColor& color);
-    QColor borderColor() const { return props_.borderColor; }
+    QColor borderColor() const { return m_props.borderColor; }
     void setBorderColor(const QColor& color);
-    double borderWidth() const { return props_.borderWidth; }
+    double borderWidth() const { return m_props.borderWidth; }
     void setBorderWidth(double width);
-    double cornerRadius() const { return props_.cornerRadius; }
+    double cornerRadius() const { return m_props.cornerRadius; }
     void setCornerRadius(double radius);
-    bool masksToBounds() const { return props_.masksToBounds; }
+    bool masksToBounds() const { return m_props.masksToBounds; }
     void setMasksToBounds(bool masks);
 
     // Shadow of the layer's own content (not its sublayers). shadowRadius is
     // the blur radius in points; shadowOffset is y up.
-    QColor shadowColor() const { return props_.shadowColor; }
+    QColor shadowColor() const { return m_props.shadowColor; }
     void setShadowColor(const QColor& color);
-    double shadowOpacity() const { return props_.shadowOpacity; }
+    double shadowOpacity() const { return m_props.shadowOpacity; }
     void setShadowOpacity(double opacity);
-    double shadowRadius() const { return props_.shadowRadius; }
+    double shadowRadius() const { return m_props.shadowRadius; }
     void setShadowRadius(double radius);
-    QPointF shadowOffset() const { return props_.shadowOffset; }
+    QPointF shadowOffset() const { return m_props.shadowOffset; }
     void setShadowOffset(const QPointF& offset);
 
-    // The tree. Adding a layer that has a superlayer moves it.
-    Layer* superlayer() const { return superlayer_; }
-    const std::vector<LayerPtr>& sublayers() const { return sublayers_; }
+    // The tree. Adding a layer that has a superlayer moves it to the top.
+    Layer* superlayer() const { return m_superlayer; }
+    const std::vector<LayerPtr>& sublayers() const { return m_sublayers; }
     void addSublayer(const LayerPtr& layer);
-    // index is clamped to 0..count.
-    void insertSublayer(const LayerPtr& layer, int index);
     void removeFromSuperlayer();
-    Layer* rootLayer();
 
     // Action table: whether a change of `key` ("position", "bounds", "opacity",
     // "transform", "path", ...) may animate implicitly. Every animatable key
-    // is allowed until disallowed here.
-    void setImplicitAnimation(const QString& key, bool allowed);
+    // is allowed until disabled here.
     void disableImplicitAnimations(const QStringList& keys);
     bool allowsImplicitAnimation(const QString& key) const;
 
     // A small store of the caller's own values (for example a badge's number).
     void setValue(const QString& key, const QVariant& value);
-    QVariant value(const QString& key) const { return values_.value(key); }
+    QVariant value(const QString& key) const { return m_values.value(key); }
 
-    // Explicit animations. Adding under a key that is in use replaces (and
-    // stops) the older one. The animation is copied.
+    // Explicit animations. Adding under a key that is in use replaces the
+    // older one. The animation is copied.
     void addAnimation(const Animation& animation, const QString& key);
-    void removeAnimation(const QString& key);
     void removeAllAnimations();
-    const Animation* animationForKey(const QString& key) const;
-    QStringList animationKeys() const;
 
-    // The value of a key path as drawn at the current animation frame.
-    QVariant presentationValue(const QString& keyPath) const;
-
-    // Mapping. Local coordinates are this layer's bounds space.
-    QTransform toRootTransform() const;
+    // Maps this layer's bounds coordinates to the root's (both y up).
     QPointF mapToRoot(const QPointF& local) const { return toRootTransform().map(local); }
-    // The area this layer and its sublayers paint, in root coordinates (y up),
-    // including stroke widths and shadows, as presented now.
-    QRectF paintedRectInRoot() const;
 
     // Root only: the accumulated area to repaint, in Qt's y-down coordinates
     // of this root (device-independent pixels, origin at the top-left of the
     // root's bounds). clearDirtyRegion() after painting.
-    QRegion dirtyRegion() const { return dirty_; }
-    void clearDirtyRegion() { dirty_ = QRegion(); }
-    // Marks an area (root coordinates, y up) for repainting.
-    void markDirtyInRoot(const QRectF& rootRect);
-    // Whether an animation in this tree is still moving, so frames are needed.
-    bool needsAnimationFrames() const;
-
-    // Converts between root coordinates (y up) and Qt's (y down) for this root.
-    QRectF rootToQt(const QRectF& rect) const;
-    QPointF rootToQt(const QPointF& point) const;
+    QRegion dirtyRegion() const { return m_dirty; }
+    void clearDirtyRegion() { m_dirty = QRegion(); }
 
   protected:
     // Layer types add what they draw and how far it reaches.
@@ -169,19 +149,21 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // then drops the caches the change made stale.
     void markLocalArea(const QRectF& local);
     void didChangeQuietly();
-    bool isAnimating() const { return !animations_.empty(); }
+    bool isAnimating() const { return !m_animations.empty(); }
     // Whether an animation changes how the own content looks (not just where
     // it is or how opaque), so bitmaps of it must not be reused.
     bool contentAnimated() const;
     // Bumps the versions that caches of the own content (shadows) and of the
     // whole subtree key on.
     void contentChanged() {
-        ++contentVersion_;
-        ++treeVersion_;
+        ++m_contentVersion;
+        ++m_treeVersion;
     }
 
     // The props drawn now: the model, or the presentation while animating.
-    const LayerProps& drawnProps() const { return animations_.empty() ? props_ : presentedProps(); }
+    const LayerProps& drawnProps() const {
+        return m_animations.empty() ? m_props : presentedProps();
+    }
 
   private:
     friend class LayerRenderer;
@@ -193,6 +175,11 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     void change(T LayerProps::*field, const T& value, const char* key, bool geometry, bool content);
     void ensurePresentation() const;
     const LayerProps& presentedProps() const;
+    Layer* rootLayer();
+    QTransform toRootTransform() const;
+    // The area this layer and its sublayers paint, in root coordinates (y up),
+    // including stroke widths and shadows, as presented now.
+    QRectF paintedRectInRoot() const;
     void invalidateGeometry();
     void invalidatePaintedRect();
     // The local area the own content paints (without shadow), and with it.
@@ -202,41 +189,43 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     void markPainted(bool withSublayers);
     void markOwn(Layer& root);
     void addDamage(const QRectF& localRect, const QTransform& toRoot);
+    // Root only: marks an area (root coordinates, y up) for repainting.
+    void markDirtyInRoot(const QRectF& rootRect);
+    // Root only: root coordinates (y up) to Qt's (y down).
+    QRectF rootToQt(const QRectF& rect) const;
     int countUpTo(int limit) const;
     void attachToRoot();
     // Tells every superlayer that something inside it changed.
     void touchAncestors();
     void registerAnimated(bool animated);
 
-    LayerProps props_;
-    mutable LayerProps presentation_;
-    Layer* superlayer_ = nullptr;
-    std::vector<LayerPtr> sublayers_;
-    QHash<QString, bool> actions_;
-    QHash<QString, QVariant> values_;
+    LayerProps m_props;
+    mutable LayerProps m_presentation;
+    Layer* m_superlayer = nullptr;
+    std::vector<LayerPtr> m_sublayers;
+    QSet<QString> m_disabledActions;
+    QHash<QString, QVariant> m_values;
 
     struct RunningAnimation;
-    std::vector<std::unique_ptr<RunningAnimation>> animations_;
-    mutable double presentationTime_ = -1.0;
+    std::vector<std::unique_ptr<RunningAnimation>> m_animations;
+    mutable double m_presentationTime = -1.0;
 
     // Caches, all in root coordinates (y up) and invalidated by changes.
-    mutable bool rootTransformValid_ = false;
-    mutable QTransform rootTransform_;
-    mutable bool paintedRectValid_ = false;
-    mutable QRectF paintedRect_;
-    quint64 contentVersion_ = 0;
+    mutable bool m_rootTransformValid = false;
+    mutable QTransform m_rootTransform;
+    mutable bool m_paintedRectValid = false;
+    mutable QRectF m_paintedRect;
+    quint64 m_contentVersion = 0;
     // Changes of the own content and of anything inside the subtree (but not
     // of this layer's own place or opacity): what a bitmap of the subtree
     // keys on.
-    quint64 treeVersion_ = 0;
-    quint64 insertedInTransaction_ = 0;
+    quint64 m_treeVersion = 0;
+    quint64 m_insertedInTransaction = 0;
 
-    QRegion dirty_; // roots only
+    QRegion m_dirty; // roots only
 
-  public:
-    // Renderer caches (shadow, body, and the whole subtree); opaque here.
-    struct BitmapCache;
-    mutable std::unique_ptr<BitmapCache> shadowCache_;
-    mutable std::unique_ptr<BitmapCache> bodyCache_;
-    mutable std::unique_ptr<BitmapCache> treeCache_;
+    // The renderer's bitmaps of the shadow, of the body, and of the whole subtree.
+    mutable std::unique_ptr<LayerBitmapCache> m_shadowCache;
+    mutable std::unique_ptr<LayerBitmapCache> m_bodyCache;
+    mutable std::unique_ptr<LayerBitmapCache> m_treeCache;
 };

@@ -33,60 +33,37 @@ void Layer::addAnimation(const Animation& animation, const QString& key) {
     run->key = key;
     run->animation = animation.clone();
     run->animation->prepare(*this);
-    run->startsWhenAdded = animation.beginTime <= 0;
-    run->begin = run->startsWhenAdded ? MediaClock::now() : animation.beginTime;
+    run->begin = MediaClock::now();
     run->length = run->animation->activeDuration(Transaction::animationDuration());
     run->token = Transaction::animationStarted();
     const bool geometry = run->animation->touchesGeometry();
 
+    // The replaced one goes last: releasing it may complete a transaction.
     std::unique_ptr<RunningAnimation> replaced;
     if (!key.isEmpty()) {
-        auto old = std::find_if(animations_.begin(), animations_.end(),
+        auto old = std::find_if(m_animations.begin(), m_animations.end(),
                                 [&](const auto& r) { return r->key == key; });
-        if (old != animations_.end()) {
+        if (old != m_animations.end()) {
             replaced = std::move(*old);
-            animations_.erase(old);
+            m_animations.erase(old);
         }
     }
     markPainted(geometry);
-    animations_.push_back(std::move(run));
+    m_animations.push_back(std::move(run));
     registerAnimated(true);
     didChange(geometry);
-    if (replaced) replaced->stop(false);
-}
-
-void Layer::removeAnimation(const QString& key) {
-    auto it = std::find_if(animations_.begin(), animations_.end(),
-                           [&](const auto& r) { return r->key == key; });
-    if (it == animations_.end()) return;
-    const bool geometry = (*it)->animation->touchesGeometry();
-    markPainted(geometry);
-    auto removed = std::move(*it);
-    animations_.erase(it);
-    if (animations_.empty()) registerAnimated(false);
-    didChange(geometry);
-    removed->stop(false);
 }
 
 void Layer::removeAllAnimations() {
-    while (!animations_.empty()) {
-        const QString key = animations_.front()->key;
-        if (key.isEmpty()) animations_.front()->key = QStringLiteral("\x01unnamed");
-        removeAnimation(animations_.front()->key);
-    }
-}
-
-const Animation* Layer::animationForKey(const QString& key) const {
-    for (const auto& run : animations_)
-        if (run->key == key) return run->animation.get();
-    return nullptr;
-}
-
-QStringList Layer::animationKeys() const {
-    QStringList keys;
-    for (const auto& run : animations_)
-        if (!run->key.isEmpty()) keys << run->key;
-    return keys;
+    if (m_animations.empty()) return;
+    const bool geometry = std::any_of(m_animations.begin(), m_animations.end(), [](const auto& r) {
+        return r->animation->touchesGeometry();
+    });
+    markPainted(geometry);
+    const auto removed = std::move(m_animations);
+    m_animations.clear();
+    registerAnimated(false);
+    didChange(geometry);
 }
 
 void Layer::startImplicitAnimation(const QString& key, const QVariant& from) {
@@ -97,64 +74,36 @@ void Layer::startImplicitAnimation(const QString& key, const QVariant& from) {
 
 const LayerProps& Layer::presentedProps() const {
     ensurePresentation();
-    return presentation_;
+    return m_presentation;
 }
 
 void Layer::ensurePresentation() const {
-    const double t = LayerAnimator::frameTime();
-    if (animations_.empty() || presentationTime_ == t) return;
+    const double t = currentFrameTime();
+    if (m_animations.empty() || m_presentationTime == t) return;
     auto* self = const_cast<Layer*>(this);
-    presentation_ = props_;
+    m_presentation = m_props;
     self->resetOwnPresentation();
-    presentationTime_ = t;
-    for (const auto& run : animations_) {
-        double local = t - run->begin;
-        if (local < 0) {
-            // Added since the last frame: show its start. One set to begin
-            // later shows nothing yet.
-            if (!run->startsWhenAdded) continue;
-            local = 0;
-        }
-        if (local >= run->length) {
-            const auto& a = *run->animation;
-            if (!a.removedOnCompletion && a.fillMode != FillMode::Forwards) continue;
-            local = run->length;
-        }
-        run->animation->apply(local, run->length, *self);
-    }
+    m_presentationTime = t;
+    // One added since the last frame shows its start.
+    for (const auto& run : m_animations)
+        run->animation->apply(std::clamp(t - run->begin, 0.0, run->length), run->length, *self);
 }
 
 bool Layer::contentAnimated() const {
-    if (animations_.empty()) return false;
+    if (m_animations.empty()) return false;
     QStringList keys;
-    for (const auto& run : animations_)
+    for (const auto& run : m_animations)
         run->animation->collectKeyPaths(keys);
     return std::any_of(keys.begin(), keys.end(), [](const QString& key) {
         return !(key.startsWith("position") || key.startsWith("transform") || key == "opacity" ||
-                 key == "anchorPoint" || key == "hidden");
+                 key == "anchorPoint");
     });
-}
-
-bool Layer::needsAnimationFrames() const {
-    for (Layer* layer : animatedLayers()) {
-        const bool running = std::any_of(layer->animations_.begin(), layer->animations_.end(),
-                                         [](const auto& r) { return !r->stopped; });
-        if (running && layer->rootLayer() == this) return true;
-    }
-    return false;
 }
 
 // The animator ------------------------------------------------------------------
 
-double LayerAnimator::frameTime() {
-    return currentFrameTime();
-}
-
 bool LayerAnimator::hasRunningAnimations() {
-    for (Layer* layer : animatedLayers())
-        for (const auto& run : layer->animations_)
-            if (!run->stopped) return true;
-    return false;
+    return !animatedLayers().empty();
 }
 
 void LayerAnimator::advance() {
@@ -165,13 +114,11 @@ void LayerAnimator::advance() {
     };
     std::vector<Moving> moving;
     for (Layer* layer : animatedLayers()) {
-        bool running = false, geometry = false;
-        for (const auto& run : layer->animations_) {
-            if (run->stopped) continue;
-            running = true;
-            geometry = geometry || run->animation->touchesGeometry();
-        }
-        if (running) moving.push_back({layer, layer->weak_from_this().lock(), geometry});
+        const auto& runs = layer->m_animations;
+        const bool geometry = std::any_of(runs.begin(), runs.end(), [](const auto& r) {
+            return r->animation->touchesGeometry();
+        });
+        moving.push_back({layer, layer->weak_from_this().lock(), geometry});
     }
     // Where everything was drawn, then where it is drawn now.
     for (auto& m : moving)
@@ -179,25 +126,13 @@ void LayerAnimator::advance() {
     currentFrameTime() = std::max(currentFrameTime(), MediaClock::now());
     const double now = currentFrameTime();
 
-    // Ended animations report after every layer is done: their callbacks may
-    // change the trees (a ripple removes itself when its animation ends).
-    struct Report {
-        std::function<void(bool)> onStop;
-        std::shared_ptr<Transaction::Token> token;
-    };
-    std::vector<Report> reports;
+    // Ended animations are released after every layer is done: completions
+    // may change the trees (a ripple removes itself when its animation ends).
     std::vector<std::unique_ptr<Layer::RunningAnimation>> ended;
     for (auto& m : moving) {
-        auto& runs = m.layer->animations_;
+        auto& runs = m.layer->m_animations;
         for (auto it = runs.begin(); it != runs.end();) {
-            auto& run = **it;
-            if (run.stopped || !run.endedAt(now)) {
-                ++it;
-                continue;
-            }
-            run.stopped = true;
-            reports.push_back({run.animation->onStop, std::move(run.token)});
-            if (run.animation->removedOnCompletion) {
+            if ((*it)->endedAt(now)) {
                 ended.push_back(std::move(*it));
                 it = runs.erase(it);
             } else {
@@ -207,8 +142,5 @@ void LayerAnimator::advance() {
         if (runs.empty()) m.layer->registerAnimated(false);
         m.layer->didChange(m.geometry);
     }
-    for (auto& report : reports) {
-        if (report.onStop) report.onStop(true);
-        report.token.reset();
-    }
+    ended.clear();
 }

@@ -1,15 +1,16 @@
 #include "layers/LayerBitmaps.h"
 
+#include "common/Shadow.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <opencv2/imgproc.hpp>
 
 namespace {
 struct Budget {
-    qint64 limit = 96ll * 1024 * 1024;
+    static constexpr qint64 limit = 96ll * 1024 * 1024;
     qint64 used = 0;
-    std::list<Layer::BitmapCache*> recent; // most recent first
+    std::list<LayerBitmapCache*> recent; // most recent first
 };
 
 Budget& budget() {
@@ -26,7 +27,7 @@ constexpr qint64 largestLayerPixels = 2048ll * 2048;
 // members changes.
 constexpr qint64 largestSubtreePixels = 512ll * 512;
 
-void forget(Layer::BitmapCache& entry) {
+void forget(LayerBitmapCache& entry) {
     if (entry.listed) {
         budget().recent.erase(entry.lru);
         entry.listed = false;
@@ -35,7 +36,7 @@ void forget(Layer::BitmapCache& entry) {
     entry.image = QImage();
 }
 
-void remember(Layer::BitmapCache& entry) {
+void remember(LayerBitmapCache& entry) {
     auto& b = budget();
     if (entry.listed) b.recent.erase(entry.lru);
     b.recent.push_front(&entry);
@@ -43,7 +44,7 @@ void remember(Layer::BitmapCache& entry) {
     entry.listed = true;
 }
 
-void keepWithinBudget(const Layer::BitmapCache& keep) {
+void keepWithinBudget(const LayerBitmapCache& keep) {
     auto& b = budget();
     while (b.used > b.limit && !b.recent.empty() && b.recent.back() != &keep)
         forget(*b.recent.back());
@@ -62,7 +63,7 @@ QImage paintBody(const QRectF& rect, QSize size, double scale,
     return image;
 }
 
-void store(Layer::BitmapCache& entry, const QImage& image, const QRectF& rect, double scale,
+void store(LayerBitmapCache& entry, const QImage& image, const QRectF& rect, double scale,
            quint64 version) {
     forget(entry);
     entry.image = image;
@@ -103,26 +104,11 @@ int pixelsFor(double length, double scale) {
 }
 
 // The tinted, blurred shadow of `body` over `rect` (local coordinates) at
-// `scale` pixels per point.
-QImage renderShadow(const QRectF& rect, double scale, double sigma, const QColor& color,
+// `scale` pixels per point, for a layer whose shadow radius is `radius` points.
+QImage renderShadow(const QRectF& rect, double scale, double radius, const QColor& color,
                     const LayerBitmaps::BodyPainter& body) {
     const QSize size(pixelsFor(rect.width(), scale), pixelsFor(rect.height(), scale));
-    QImage image = paintBody(rect, size, scale, body);
-    cv::Mat pixels(size.height(), size.width(), CV_8UC4, image.bits(), image.bytesPerLine());
-    cv::Mat alpha;
-    cv::extractChannel(pixels, alpha, 3); // premultiplied ARGB is B,G,R,A in memory
-    if (sigma * scale > 0.1) cv::GaussianBlur(alpha, alpha, cv::Size(0, 0), sigma * scale);
-    const QRgb tint = color.rgba();
-    const int ca = qAlpha(tint);
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar* a = alpha.ptr<uchar>(y);
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int k = a[x] * ca / 255;
-            out[x] = qRgba(qRed(tint) * k / 255, qGreen(tint) * k / 255, qBlue(tint) * k / 255, k);
-        }
-    }
-    return image;
+    return Shadow::cast(paintBody(rect, size, scale, body), radius * scale, {0, 0}, color);
 }
 
 void drawUpright(QPainter& painter, const QTransform& toDevice, const QRectF& rect,
@@ -132,17 +118,8 @@ void drawUpright(QPainter& painter, const QTransform& toDevice, const QRectF& re
 }
 } // namespace
 
-Layer::BitmapCache::~BitmapCache() {
+LayerBitmapCache::~LayerBitmapCache() {
     forget(*this);
-}
-
-void LayerBitmaps::setBudgetBytes(qint64 bytes) {
-    budget().limit = std::max<qint64>(bytes, 0);
-    if (!budget().recent.empty()) keepWithinBudget(*budget().recent.front());
-}
-
-qint64 LayerBitmaps::cachedBytes() {
-    return budget().used;
 }
 
 void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTransform& toDevice,
@@ -157,9 +134,9 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
     const QTransform toPixels = toPixelsOf(painter, shifted);
     const double scale = pixelScale(toPixels);
 
-    if (!layer.shadowCache_) layer.shadowCache_ = std::make_unique<Layer::BitmapCache>();
-    auto& entry = *layer.shadowCache_;
-    const quint64 version = layer.contentVersion_;
+    if (!layer.m_shadowCache) layer.m_shadowCache = std::make_unique<LayerBitmapCache>();
+    auto& entry = *layer.m_shadowCache;
+    const quint64 version = layer.m_contentVersion;
     if (entry.seenVersion != version) {
         entry.seenVersion = version;
         entry.seenCount = 0;
@@ -203,7 +180,7 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
         painter.setOpacity(opacity);
         return;
     }
-    const QImage image = renderShadow(wanted, scale, sigma, p.shadowColor, body);
+    const QImage image = renderShadow(wanted, scale, p.shadowRadius, p.shadowColor, body);
     drawUpright(painter, shifted, wanted, image);
     painter.setOpacity(opacity);
     if (keep) store(entry, image, wanted, scale, version);
@@ -216,7 +193,7 @@ using PicturePainter = std::function<void(QImage& image, const QRectF& rect, dou
 
 // Counts the paints a version has been seen in; a bitmap is only worth
 // making for content seen at least twice.
-int seen(Layer::BitmapCache& entry, quint64 version) {
+int seen(LayerBitmapCache& entry, quint64 version) {
     if (entry.seenVersion != version) {
         entry.seenVersion = version;
         entry.seenCount = 0;
@@ -231,7 +208,7 @@ int seen(Layer::BitmapCache& entry, quint64 version) {
 // blit a frame).
 enum class Fit { nearbyScale, sameScale, samePixels };
 
-bool reusable(const Layer::BitmapCache& entry, quint64 version, const QTransform& toPixels,
+bool reusable(const LayerBitmapCache& entry, quint64 version, const QTransform& toPixels,
               double scale, Fit fit) {
     if (entry.version != version || entry.image.isNull()) return false;
     if (fit == Fit::nearbyScale) return entry.scale >= scale * 0.75 && entry.scale <= scale * 1.5;
@@ -242,7 +219,7 @@ bool reusable(const Layer::BitmapCache& entry, quint64 version, const QTransform
     return onGrid(onDevice.left()) && onGrid(onDevice.top());
 }
 
-bool drawCached(QPainter& painter, Layer::BitmapCache& entry, quint64 version, QRectF rect,
+bool drawCached(QPainter& painter, LayerBitmapCache& entry, quint64 version, QRectF rect,
                 const QTransform& toDevice, Fit fit, const PicturePainter& picture) {
     const qint64 largest = fit == Fit::samePixels ? largestSubtreePixels : largestLayerPixels;
     const QTransform toPixels = toPixelsOf(painter, toDevice);
@@ -285,17 +262,16 @@ void paintInto(QImage& image, const QRectF& rect, double scale,
 
 bool LayerBitmaps::drawWhole(QPainter& painter, const Layer& layer, const QTransform& toDevice,
                              const BodyPainter& body, bool always) {
-    if (!layer.bodyCache_) layer.bodyCache_ = std::make_unique<Layer::BitmapCache>();
-    auto& entry = *layer.bodyCache_;
-    const quint64 version = layer.contentVersion_;
+    if (!layer.m_bodyCache) layer.m_bodyCache = std::make_unique<LayerBitmapCache>();
+    auto& entry = *layer.m_bodyCache;
+    const quint64 version = layer.m_contentVersion;
     if (seen(entry, version) < 2 && !always) return false;
     const auto picture = [&](QImage& image, const QRectF& rect, double scale) {
         if (layer.castsShadow()) {
             const LayerProps& p = layer.drawnProps();
             // Rendered where it lands once moved by the offset.
             const QRectF from = rect.translated(-p.shadowOffset);
-            const QImage shadow =
-                renderShadow(from, scale, p.shadowRadius / 2, p.shadowColor, body);
+            const QImage shadow = renderShadow(from, scale, p.shadowRadius, p.shadowColor, body);
             QPainter q(&image);
             q.setOpacity(p.shadowOpacity);
             q.drawImage(0, 0, shadow);
@@ -308,9 +284,9 @@ bool LayerBitmaps::drawWhole(QPainter& painter, const Layer& layer, const QTrans
 
 bool LayerBitmaps::drawSubtree(QPainter& painter, const Layer& layer, const QTransform& toDevice,
                                const QRectF& localRect, const BodyPainter& tree) {
-    if (!layer.treeCache_) layer.treeCache_ = std::make_unique<Layer::BitmapCache>();
-    auto& entry = *layer.treeCache_;
-    const quint64 version = layer.treeVersion_;
+    if (!layer.m_treeCache) layer.m_treeCache = std::make_unique<LayerBitmapCache>();
+    auto& entry = *layer.m_treeCache;
+    const quint64 version = layer.m_treeVersion;
     if (seen(entry, version) < 2) {
         // Changing: the old picture is no use, and its memory may serve others.
         if (!entry.image.isNull()) forget(entry);

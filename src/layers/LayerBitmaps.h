@@ -8,16 +8,16 @@
 
 // A cached bitmap of one layer at some scale, placed over `localRect`
 // (bounds coordinates, y up): its shadow (the blurred, tinted alpha of its
-// body, before the shadow offset) or its body.
-struct Layer::BitmapCache {
-    ~BitmapCache();
+// body, before the shadow offset), its body, or its whole subtree.
+struct LayerBitmapCache {
+    ~LayerBitmapCache();
     QImage image;
     QRectF localRect;
     double scale = 0.0;
     quint64 version = ~quint64(0);
     quint64 seenVersion = ~quint64(0);
     int seenCount = 0;
-    std::list<BitmapCache*>::iterator lru;
+    std::list<LayerBitmapCache*>::iterator lru;
     bool listed = false;
 };
 
@@ -25,9 +25,9 @@ struct Layer::BitmapCache {
 // recently used go first).
 //
 // Drop shadows, which QPainter does not have: the body is painted into an
-// offscreen alpha image, blurred (sigma = half the shadow radius) and tinted.
-// A layer whose content just changed gets only the part of its shadow inside
-// the painted area.
+// offscreen image and Shadow::cast blurs its alpha (sigma = half the shadow
+// radius) and tints it. A layer whose content just changed gets only the
+// part of its shadow inside the painted area.
 //
 // Whole layers (shadow and body) whose content holds still: a finished ink
 // stroke then costs one blit wherever the hand passes over it. Small
@@ -57,7 +57,4 @@ class LayerBitmaps {
     // changed since the last paint or the bitmap would be too large.
     static bool drawSubtree(QPainter& painter, const Layer& layer, const QTransform& toDevice,
                             const QRectF& localRect, const BodyPainter& tree);
-
-    static void setBudgetBytes(qint64 bytes);
-    static qint64 cachedBytes();
 };

@@ -19,12 +19,13 @@ bool visible(const QColor& c) {
 } // namespace
 
 QTransform Layer::toRootTransform() const {
-    if (!rootTransformValid_) {
-        rootTransform_ = superlayer_ ? drawnProps().toSuperlayer() * superlayer_->toRootTransform()
-                                     : QTransform();
-        rootTransformValid_ = true;
+    if (!m_rootTransformValid) {
+        m_rootTransform = m_superlayer
+                              ? drawnProps().toSuperlayer() * m_superlayer->toRootTransform()
+                              : QTransform();
+        m_rootTransformValid = true;
     }
-    return rootTransform_;
+    return m_rootTransform;
 }
 
 bool Layer::castsShadow() const {
@@ -57,7 +58,7 @@ QRectF Layer::ownFootprint() const {
 }
 
 QRectF Layer::paintedRectInRoot() const {
-    if (paintedRectValid_) return paintedRect_;
+    if (m_paintedRectValid) return m_paintedRect;
     const LayerProps& p = drawnProps();
     QRectF rect;
     if (!p.hidden && p.opacity > 0) {
@@ -65,31 +66,31 @@ QRectF Layer::paintedRectInRoot() const {
         const QRectF own = ownFootprint();
         if (!own.isEmpty()) rect = toRoot.mapRect(own);
         QRectF subs;
-        for (const auto& sub : sublayers_) {
+        for (const auto& sub : m_sublayers) {
             const QRectF r = sub->paintedRectInRoot();
             if (!r.isEmpty()) subs = subs.isEmpty() ? r : subs.united(r);
         }
         if (p.masksToBounds && !subs.isEmpty()) subs = subs.intersected(toRoot.mapRect(p.bounds));
         if (!subs.isEmpty()) rect = rect.isEmpty() ? subs : rect.united(subs);
     }
-    paintedRect_ = rect;
-    paintedRectValid_ = true;
+    m_paintedRect = rect;
+    m_paintedRectValid = true;
     return rect;
 }
 
 void Layer::invalidatePaintedRect() {
     // An invalid cache always has invalid ancestors, so the walk can stop at
     // the first one that is already invalid.
-    for (Layer* l = this; l && l->paintedRectValid_; l = l->superlayer_)
-        l->paintedRectValid_ = false;
+    for (Layer* l = this; l && l->m_paintedRectValid; l = l->m_superlayer)
+        l->m_paintedRectValid = false;
 }
 
 void Layer::invalidateGeometry() {
-    rootTransformValid_ = false;
-    paintedRectValid_ = false;
-    for (auto& sub : sublayers_)
+    m_rootTransformValid = false;
+    m_paintedRectValid = false;
+    for (auto& sub : m_sublayers)
         sub->invalidateGeometry();
-    if (superlayer_) superlayer_->invalidatePaintedRect();
+    if (m_superlayer) m_superlayer->invalidatePaintedRect();
 }
 
 void Layer::willChange(bool geometry) {
@@ -97,7 +98,7 @@ void Layer::willChange(bool geometry) {
 }
 
 void Layer::didChange(bool geometry) {
-    presentationTime_ = -1.0;
+    m_presentationTime = -1.0;
     touchAncestors();
     if (geometry) {
         invalidateGeometry();
@@ -114,14 +115,14 @@ void Layer::markLocalArea(const QRectF& local) {
 }
 
 void Layer::didChangeQuietly() {
-    presentationTime_ = -1.0;
+    m_presentationTime = -1.0;
     touchAncestors();
     invalidatePaintedRect();
 }
 
 void Layer::touchAncestors() {
-    for (Layer* up = superlayer_; up; up = up->superlayer_)
-        ++up->treeVersion_;
+    for (Layer* up = m_superlayer; up; up = up->m_superlayer)
+        ++up->m_treeVersion;
 }
 
 void Layer::attachToRoot() {
@@ -132,7 +133,7 @@ void Layer::attachToRoot() {
 
 int Layer::countUpTo(int limit) const {
     int n = 1;
-    for (const auto& sub : sublayers_) {
+    for (const auto& sub : m_sublayers) {
         if (n >= limit) break;
         n += sub->countUpTo(limit - n);
     }
@@ -143,7 +144,7 @@ void Layer::markPainted(bool withSublayers) {
     Layer* root = rootLayer();
     const LayerProps& p = drawnProps();
     if (p.hidden || p.opacity <= 0) return;
-    if (!withSublayers || sublayers_.empty()) {
+    if (!withSublayers || m_sublayers.empty()) {
         markOwn(*root);
         return;
     }
@@ -152,7 +153,7 @@ void Layer::markPainted(bool withSublayers) {
         return;
     }
     markOwn(*root);
-    for (auto& sub : sublayers_)
+    for (auto& sub : m_sublayers)
         sub->markPainted(true);
 }
 
@@ -176,7 +177,7 @@ void Layer::addDamage(const QRectF& local, const QTransform& toRoot) {
     const double shortSide = widthIsLong ? across.length() : along.length();
     const double piece = std::max(4.0 * shortSide, 32.0);
     const int pieces = std::clamp(int(std::ceil(longSide / piece)), 1, 256);
-    const QRectF clip = props_.bounds; // of the root: nothing outside is painted
+    const QRectF clip = m_props.bounds; // of the root: nothing outside is painted
     for (int i = 0; i < pieces; ++i) {
         const double a = double(i) / pieces, b = double(i + 1) / pieces;
         QRectF part = widthIsLong ? QRectF(local.x() + a * local.width(), local.y(),
@@ -189,26 +190,21 @@ void Layer::addDamage(const QRectF& local, const QTransform& toRoot) {
 }
 
 void Layer::markDirtyInRoot(const QRectF& rootRect) {
-    if (superlayer_) {
+    if (m_superlayer) {
         rootLayer()->markDirtyInRoot(rootRect);
         return;
     }
     if (rootRect.isEmpty()) return;
     QRectF rect = rootToQt(rootRect);
-    if (!props_.bounds.isEmpty())
-        rect = rect.intersected(QRectF(QPointF(0, 0), props_.bounds.size()));
+    if (!m_props.bounds.isEmpty())
+        rect = rect.intersected(QRectF(QPointF(0, 0), m_props.bounds.size()));
     if (rect.isEmpty()) return;
     // One pixel more on every side for antialiased edges.
-    dirty_ += rect.adjusted(-1, -1, 1, 1).toAlignedRect();
-    if (dirty_.rectCount() > mostDirtyRects) dirty_ = QRegion(dirty_.boundingRect());
+    m_dirty += rect.adjusted(-1, -1, 1, 1).toAlignedRect();
+    if (m_dirty.rectCount() > mostDirtyRects) m_dirty = QRegion(m_dirty.boundingRect());
 }
 
 QRectF Layer::rootToQt(const QRectF& r) const {
-    const QRectF b = props_.bounds;
+    const QRectF b = m_props.bounds;
     return {r.x() - b.x(), b.y() + b.height() - r.y() - r.height(), r.width(), r.height()};
-}
-
-QPointF Layer::rootToQt(const QPointF& point) const {
-    const QRectF b = props_.bounds;
-    return {point.x() - b.x(), b.y() + b.height() - point.y()};
 }

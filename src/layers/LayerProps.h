@@ -28,9 +28,10 @@ struct LayerProps {
     QPointF shadowOffset{0.0, -3.0};
     bool masksToBounds = false;
 
-    // Key-path access for animations ("opacity", "position.x", "transform.scale"...).
-    // read() answers an invalid QVariant for an unknown key; write() answers
-    // false and changes nothing for an unknown key or a value of the wrong kind.
+    // Key-path access for animations: the animatable properties by name, and
+    // "transform.scale". read() answers an invalid QVariant for an unknown
+    // key; write() answers false and changes nothing for an unknown key or a
+    // value of the wrong kind.
     QVariant read(const QString& keyPath) const;
     bool write(const QString& keyPath, const QVariant& value);
 

@@ -9,11 +9,6 @@
 #include <cmath>
 
 namespace {
-std::function<void(const Layer&)>& paintObserver() {
-    static std::function<void(const Layer&)> observer;
-    return observer;
-}
-
 bool visible(const QColor& c) {
     return c.isValid() && c.alpha() > 0;
 }
@@ -117,7 +112,7 @@ class LayerRendererAccess {
     // Whether the subtree holds still: nothing in it animates, and it is small.
     static bool stillSubtree(const Layer& layer, int& budget) {
         if (--budget < 0 || layer.isAnimating()) return false;
-        for (const auto& sub : layer.sublayers_)
+        for (const auto& sub : layer.m_sublayers)
             if (!stillSubtree(*sub, budget)) return false;
         return true;
     }
@@ -135,18 +130,13 @@ class LayerRendererAccess {
         const QTransform fromRoot = toRoot.inverted(&invertible);
         if (!invertible) return false;
         const QRectF local = fromRoot.mapRect(layer.paintedRectInRoot());
-        bool rendered = false;
         const auto tree = [&](QPainter& q, const QTransform& localToImage) {
             const QRegion all(q.clipBoundingRect().toAlignedRect());
             Frame inner(q, all, fromRoot * localToImage, true);
             paintTree(inner, layer, 1.0);
-            rendered = true;
         };
         f.painter.setOpacity(opacity);
-        if (!LayerBitmaps::drawSubtree(f.painter, layer, m, local, tree)) return false;
-        // Drawn from the bitmap, the subtree reports as its top layer alone.
-        if (auto& observe = paintObserver(); observe && !rendered) observe(layer);
-        return true;
+        return LayerBitmaps::drawSubtree(f.painter, layer, m, local, tree);
     }
 
     static void paintTree(Frame& f, const Layer& layer, double parentOpacity) {
@@ -161,7 +151,7 @@ class LayerRendererAccess {
 
         QPainter& painter = f.painter;
         const QTransform m = layer.toRootTransform() * f.base;
-        const bool leaf = layer.sublayers_.empty();
+        const bool leaf = layer.m_sublayers.empty();
         if (!leaf && paintSubtreeBitmap(f, layer, m, opacity)) return;
         // A leaf's painted area is its own: it was tested just above.
         const QRectF own = layer.ownFootprint();
@@ -173,7 +163,6 @@ class LayerRendererAccess {
         // draws that image directly.
         bool asBitmap = false;
         if (ownShown) {
-            if (auto& observe = paintObserver()) observe(layer);
             const bool turned = m.type() > QTransform::TxScale;
             const bool onlyContents = !layer.castsShadow() && !layer.hasContent() &&
                                       !visible(p.backgroundColor) &&
@@ -193,7 +182,7 @@ class LayerRendererAccess {
                 layer.drawContent(painter);
             }
         }
-        if (!layer.sublayers_.empty()) {
+        if (!layer.m_sublayers.empty()) {
             if (p.masksToBounds) {
                 painter.save();
                 painter.setTransform(m);
@@ -202,7 +191,7 @@ class LayerRendererAccess {
                 else
                     painter.setClipRect(p.bounds, Qt::IntersectClip);
             }
-            for (const auto& sub : layer.sublayers_)
+            for (const auto& sub : layer.m_sublayers)
                 paintTree(f, *sub, opacity);
             if (p.masksToBounds) painter.restore();
             painter.setOpacity(opacity);
@@ -237,8 +226,4 @@ QImage LayerRenderer::renderImage(const Layer& root, double scale, const QColor&
     QPainter painter(&image);
     paint(painter, root, QRegion(QRect(QPoint(0, 0), points.toSize() + QSize(1, 1))));
     return image;
-}
-
-void LayerRenderer::setPaintObserver(std::function<void(const Layer&)> observer) {
-    paintObserver() = std::move(observer);
 }

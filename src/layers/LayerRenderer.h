@@ -2,7 +2,6 @@
 #include <QColor>
 #include <QImage>
 #include <QRegion>
-#include <functional>
 
 class Layer;
 class QPainter;
@@ -21,8 +20,4 @@ class LayerRenderer {
     // point (device pixel ratio set), over `background`.
     static QImage renderImage(const Layer& root, double scale = 1.0,
                               const QColor& background = Qt::transparent);
-
-    // Test hook: called for every layer whose own content gets painted; a
-    // subtree drawn from its bitmap reports as its top layer alone.
-    static void setPaintObserver(std::function<void(const Layer&)> observer);
 };

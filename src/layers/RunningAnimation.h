@@ -8,15 +8,9 @@ struct Layer::RunningAnimation {
     std::unique_ptr<Animation> animation;
     double begin = 0.0;
     double length = 0.0;
-    bool startsWhenAdded = true;
-    bool stopped = false; // ended and reported; kept only to hold its last value
+    // Released when the animation ends or is removed: may complete the
+    // transaction it started in.
     std::shared_ptr<Transaction::Token> token;
 
     bool endedAt(double t) const { return t - begin >= length; }
-    void stop(bool finished) {
-        if (stopped) return;
-        stopped = true;
-        if (animation->onStop) animation->onStop(finished);
-        token.reset(); // may complete the transaction it belonged to
-    }
 };

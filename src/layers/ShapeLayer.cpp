@@ -7,6 +7,8 @@
 #include <cmath>
 
 namespace {
+constexpr double miterLimit = 10.0; // line widths, point to point
+
 bool visible(const QColor& c) {
     return c.isValid() && c.alpha() > 0;
 }
@@ -67,7 +69,6 @@ QVariant ShapeProps::read(const QString& key) const {
     if (key == "fillColor") return fillColor;
     if (key == "strokeColor") return strokeColor;
     if (key == "lineWidth") return lineWidth;
-    if (key == "miterLimit") return miterLimit;
     return {};
 }
 
@@ -80,8 +81,6 @@ bool ShapeProps::write(const QString& key, const QVariant& v) {
         strokeColor = v.value<QColor>();
     else if (key == "lineWidth" && v.canConvert<double>())
         lineWidth = std::max(0.0, v.toDouble());
-    else if (key == "miterLimit" && v.canConvert<double>())
-        miterLimit = v.toDouble();
     else
         return false;
     return true;
@@ -89,19 +88,19 @@ bool ShapeProps::write(const QString& key, const QVariant& v) {
 
 template <typename T>
 void ShapeLayer::changeShape(T ShapeProps::*field, const T& value, const char* key) {
-    if (shape_.*field == value) return;
+    if (m_shape.*field == value) return;
     const bool animate = wantsImplicitAnimation(key);
     const QVariant from = animate ? presentedValue(key) : QVariant();
     willChange(false);
-    shape_.*field = value;
-    rectValid_ = false;
+    m_shape.*field = value;
+    m_rectValid = false;
     contentChanged();
     didChange(false);
     if (animate) startImplicitAnimation(key, from);
 }
 
 void ShapeLayer::setPath(const QPainterPath& path) {
-    if (shape_.path == path) return;
+    if (m_shape.path == path) return;
     const bool animate = wantsImplicitAnimation("path");
     if (animate || isAnimating()) {
         changeShape(&ShapeProps::path, path, "path");
@@ -109,13 +108,13 @@ void ShapeLayer::setPath(const QPainterPath& path) {
     }
     // Only the part that changed is repainted (the moving hole of a
     // screen-sized dimming, the newest piece of a stroke).
-    const QPainterPath old = shape_.path;
-    shape_.path = path;
-    rectValid_ = false;
+    const QPainterPath old = m_shape.path;
+    m_shape.path = path;
+    m_rectValid = false;
     contentChanged();
-    QRectF area = changedArea(old, path, visible(shape_.fillColor));
+    QRectF area = changedArea(old, path, visible(m_shape.fillColor));
     if (!area.isNull()) {
-        const double reach = strokeReach(shape_) + 1.0;
+        const double reach = strokeReach(m_shape) + 1.0;
         area.adjust(-reach, -reach, reach, reach);
         if (castsShadow()) {
             const double blur = 1.5 * shadowRadius() + 1.0;
@@ -127,7 +126,7 @@ void ShapeLayer::setPath(const QPainterPath& path) {
 }
 
 void ShapeLayer::setFillColor(const QColor& color) {
-    if (!sameColor(color, shape_.fillColor))
+    if (!sameColor(color, m_shape.fillColor))
         changeShape(&ShapeProps::fillColor, color, "fillColor");
 }
 
@@ -136,7 +135,7 @@ void ShapeLayer::setFillRule(Qt::FillRule rule) {
 }
 
 void ShapeLayer::setStrokeColor(const QColor& color) {
-    if (!sameColor(color, shape_.strokeColor))
+    if (!sameColor(color, m_shape.strokeColor))
         changeShape(&ShapeProps::strokeColor, color, "strokeColor");
 }
 
@@ -153,22 +152,17 @@ void ShapeLayer::setLineJoin(Qt::PenJoinStyle join) {
     changeShape(&ShapeProps::lineJoin, join, "lineJoin");
 }
 
-void ShapeLayer::setMiterLimit(double limit) {
-    if (std::isfinite(limit))
-        changeShape(&ShapeProps::miterLimit, std::max(limit, 1.0), "miterLimit");
-}
-
 const ShapeProps& ShapeLayer::drawnShape() const {
-    if (!isAnimating()) return shape_;
+    if (!isAnimating()) return m_shape;
     drawnProps(); // brings the presentation up to date
-    return presented_;
+    return m_presented;
 }
 
 double ShapeLayer::strokeReach(const ShapeProps& s) {
     if (!visible(s.strokeColor) || s.lineWidth <= 0) return 0.0;
     double reach = s.lineWidth / 2;
     if (s.lineJoin == Qt::MiterJoin)
-        reach *= std::max(s.miterLimit, 1.0);
+        reach *= miterLimit;
     else if (s.lineCap == Qt::SquareCap)
         reach *= M_SQRT2;
     return reach;
@@ -176,16 +170,16 @@ double ShapeLayer::strokeReach(const ShapeProps& s) {
 
 QRectF ShapeLayer::contentRect() const {
     const ShapeProps& s = drawnShape();
-    if (&s == &shape_ && rectValid_) return rect_;
+    if (&s == &m_shape && m_rectValid) return m_rect;
     QRectF rect;
     if (!s.path.isEmpty() && (visible(s.fillColor) || visible(s.strokeColor))) {
         rect = s.path.controlPointRect();
         const double reach = strokeReach(s) + 0.5; // antialiasing
         rect.adjust(-reach, -reach, reach, reach);
     }
-    if (&s == &shape_) {
-        rect_ = rect;
-        rectValid_ = true;
+    if (&s == &m_shape) {
+        m_rect = rect;
+        m_rectValid = true;
     }
     return rect;
 }
@@ -211,13 +205,13 @@ void ShapeLayer::drawContent(QPainter& painter) const {
         QPen pen(s.strokeColor, s.lineWidth, Qt::SolidLine, s.lineCap, s.lineJoin);
         // Qt measures the miter from the join point, in pen widths: half the
         // usual miter-length ratio.
-        pen.setMiterLimit(s.miterLimit / 2);
+        pen.setMiterLimit(miterLimit / 2);
         painter.strokePath(visibleStroke(painter, s.path, strokeReach(s)), pen);
     }
 }
 
 QVariant ShapeLayer::ownModelValue(const QString& key) const {
-    return shape_.read(key);
+    return m_shape.read(key);
 }
 
 QVariant ShapeLayer::ownPresentedValue(const QString& key) const {
@@ -225,10 +219,10 @@ QVariant ShapeLayer::ownPresentedValue(const QString& key) const {
 }
 
 bool ShapeLayer::setOwnPresentedValue(const QString& key, const QVariant& value) {
-    return presented_.write(key, value);
+    return m_presented.write(key, value);
 }
 
 bool ShapeLayer::isAnimatableKey(const QString& key) const {
     return key == "path" || key == "fillColor" || key == "strokeColor" || key == "lineWidth" ||
-           key == "miterLimit" || Layer::isAnimatableKey(key);
+           Layer::isAnimatableKey(key);
 }

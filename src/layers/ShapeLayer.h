@@ -12,7 +12,6 @@ struct ShapeProps {
     double lineWidth = 1.0;
     Qt::PenCapStyle lineCap = Qt::FlatCap;
     Qt::PenJoinStyle lineJoin = Qt::MiterJoin;
-    double miterLimit = 10.0;
 
     QVariant read(const QString& keyPath) const;
     bool write(const QString& keyPath, const QVariant& value);
@@ -25,22 +24,21 @@ class ShapeLayer : public Layer {
   public:
     static std::shared_ptr<ShapeLayer> make() { return std::make_shared<ShapeLayer>(); }
 
-    QPainterPath path() const { return shape_.path; }
+    QPainterPath path() const { return m_shape.path; }
     void setPath(const QPainterPath& path);
-    QColor fillColor() const { return shape_.fillColor; }
+    QColor fillColor() const { return m_shape.fillColor; }
     void setFillColor(const QColor& color);
-    Qt::FillRule fillRule() const { return shape_.fillRule; }
+    Qt::FillRule fillRule() const { return m_shape.fillRule; }
     void setFillRule(Qt::FillRule rule);
-    QColor strokeColor() const { return shape_.strokeColor; }
+    QColor strokeColor() const { return m_shape.strokeColor; }
     void setStrokeColor(const QColor& color);
-    double lineWidth() const { return shape_.lineWidth; }
+    double lineWidth() const { return m_shape.lineWidth; }
     void setLineWidth(double width);
-    Qt::PenCapStyle lineCap() const { return shape_.lineCap; }
+    Qt::PenCapStyle lineCap() const { return m_shape.lineCap; }
     void setLineCap(Qt::PenCapStyle cap);
-    Qt::PenJoinStyle lineJoin() const { return shape_.lineJoin; }
+    // Miter joins are cut off at 10 line widths from point to point.
+    Qt::PenJoinStyle lineJoin() const { return m_shape.lineJoin; }
     void setLineJoin(Qt::PenJoinStyle join);
-    double miterLimit() const { return shape_.miterLimit; }
-    void setMiterLimit(double limit);
 
   protected:
     void drawContent(QPainter& painter) const override;
@@ -49,7 +47,7 @@ class ShapeLayer : public Layer {
     QVariant ownModelValue(const QString& keyPath) const override;
     QVariant ownPresentedValue(const QString& keyPath) const override;
     bool setOwnPresentedValue(const QString& keyPath, const QVariant& value) override;
-    void resetOwnPresentation() override { presented_ = shape_; }
+    void resetOwnPresentation() override { m_presented = m_shape; }
     bool isAnimatableKey(const QString& key) const override;
 
   private:
@@ -58,8 +56,8 @@ class ShapeLayer : public Layer {
     // How far paint reaches beyond the path's control points.
     static double strokeReach(const ShapeProps& shape);
 
-    ShapeProps shape_;
-    ShapeProps presented_;
-    mutable bool rectValid_ = false;
-    mutable QRectF rect_;
+    ShapeProps m_shape;
+    ShapeProps m_presented;
+    mutable bool m_rectValid = false;
+    mutable QRectF m_rect;
 };

@@ -9,51 +9,51 @@ constexpr int dotsPerMeterAt72 = 2835;
 } // namespace
 
 TextLayer::TextLayer() {
-    font_ = QFont();
+    m_font = QFont();
 }
 
 void TextLayer::setString(const QString& text) {
-    if (text == string_) return;
+    if (text == m_string) return;
     willChange(false);
-    string_ = text;
-    cacheValid_ = false;
+    m_string = text;
+    m_imageValid = false;
     contentChanged();
     didChange(false);
 }
 
 void TextLayer::setFont(const QFont& font) {
-    if (font == font_) return;
+    if (font == m_font) return;
     willChange(false);
-    font_ = font;
-    cacheValid_ = false;
+    m_font = font;
+    m_imageValid = false;
     contentChanged();
     didChange(false);
 }
 
 void TextLayer::setFontSize(double points) {
-    if (!std::isfinite(points) || points <= 0 || points == fontSize_) return;
+    if (!std::isfinite(points) || points <= 0 || points == m_fontSize) return;
     willChange(false);
-    fontSize_ = points;
-    cacheValid_ = false;
+    m_fontSize = points;
+    m_imageValid = false;
     contentChanged();
     didChange(false);
 }
 
 void TextLayer::setAlignment(Qt::Alignment alignment) {
     alignment &= Qt::AlignHorizontal_Mask;
-    if (alignment == alignment_) return;
+    if (alignment == m_alignment) return;
     willChange(false);
-    alignment_ = alignment;
-    cacheValid_ = false;
+    m_alignment = alignment;
+    m_imageValid = false;
     contentChanged();
     didChange(false);
 }
 
 void TextLayer::setForegroundColor(const QColor& color) {
-    if (color == foreground_) return;
+    if (color == m_foreground) return;
     willChange(false);
-    foreground_ = color;
-    cacheValid_ = false;
+    m_foreground = color;
+    m_imageValid = false;
     contentChanged();
     didChange(false);
 }
@@ -67,24 +67,26 @@ const QImage& TextLayer::rasterised() const {
     const double scale = std::clamp(p.contentsScale, 0.25, 8.0);
     const QSize pixels(int(std::ceil(p.bounds.width() * scale)),
                        int(std::ceil(p.bounds.height() * scale)));
-    if (cacheValid_ && cache_.size() == pixels && cache_.devicePixelRatio() == scale) return cache_;
-    cacheValid_ = true;
-    cache_ = QImage();
-    if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > 8192ll * 8192) return cache_;
-    cache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    cache_.fill(Qt::transparent);
-    cache_.setDotsPerMeterX(dotsPerMeterAt72);
-    cache_.setDotsPerMeterY(dotsPerMeterAt72);
-    cache_.setDevicePixelRatio(scale);
-    QPainter painter(&cache_);
+    if (m_imageValid && m_image.size() == pixels && m_image.devicePixelRatio() == scale)
+        return m_image;
+    m_imageValid = true;
+    m_image = QImage();
+    if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > 8192ll * 8192)
+        return m_image;
+    m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_image.fill(Qt::transparent);
+    m_image.setDotsPerMeterX(dotsPerMeterAt72);
+    m_image.setDotsPerMeterY(dotsPerMeterAt72);
+    m_image.setDevicePixelRatio(scale);
+    QPainter painter(&m_image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    QFont font = font_;
-    font.setPointSizeF(fontSize_);
+    QFont font = m_font;
+    font.setPointSizeF(m_fontSize);
     painter.setFont(font);
-    painter.setPen(foreground_);
-    painter.drawText(QRectF(QPointF(0, 0), p.bounds.size()), int(alignment_ | Qt::AlignTop),
-                     string_);
-    return cache_;
+    painter.setPen(m_foreground);
+    painter.drawText(QRectF(QPointF(0, 0), p.bounds.size()), int(m_alignment | Qt::AlignTop),
+                     m_string);
+    return m_image;
 }
 
 void TextLayer::drawContent(QPainter& painter) const {

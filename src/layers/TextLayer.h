@@ -12,32 +12,32 @@ class TextLayer : public Layer {
     TextLayer();
     static std::shared_ptr<TextLayer> make() { return std::make_shared<TextLayer>(); }
 
-    QString string() const { return string_; }
+    QString string() const { return m_string; }
     void setString(const QString& text);
     // Family and weight; the size comes from fontSize.
-    QFont font() const { return font_; }
+    QFont font() const { return m_font; }
     void setFont(const QFont& font);
-    double fontSize() const { return fontSize_; }
+    double fontSize() const { return m_fontSize; }
     void setFontSize(double points);
     // Horizontal: Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight or Qt::AlignJustify.
-    Qt::Alignment alignment() const { return alignment_; }
+    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
-    QColor foregroundColor() const { return foreground_; }
+    QColor foregroundColor() const { return m_foreground; }
     void setForegroundColor(const QColor& color);
 
   protected:
     void drawContent(QPainter& painter) const override;
     QRectF contentRect() const override;
-    bool hasContent() const override { return !string_.isEmpty(); }
+    bool hasContent() const override { return !m_string.isEmpty(); }
 
   private:
     const QImage& rasterised() const;
 
-    QString string_;
-    QFont font_;
-    double fontSize_ = 36.0;
-    Qt::Alignment alignment_ = Qt::AlignLeft;
-    QColor foreground_{Qt::white};
-    mutable QImage cache_;
-    mutable bool cacheValid_ = false;
+    QString m_string;
+    QFont m_font;
+    double m_fontSize = 36.0;
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+    QColor m_foreground{Qt::white};
+    mutable QImage m_image;
+    mutable bool m_imageValid = false;
 };

@@ -117,10 +117,6 @@ unsigned long long Transaction::currentId() {
     return implicitId();
 }
 
-int Transaction::depth() {
-    return int(levels().size());
-}
-
 std::shared_ptr<Transaction::Token> Transaction::animationStarted() {
     auto token = std::make_shared<Token>();
     for (auto& level : levels()) {

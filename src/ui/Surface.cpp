@@ -1,5 +1,5 @@
 #include "ui/Surface.h"
-#include "handart/Shadow.h"
+#include "common/Shadow.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #include "ui/ToolButton.h"
-#include "handart/Shadow.h"
+#include "common/Shadow.h"
 #include "ui/Icons.h"
 
 #include <QPainter>

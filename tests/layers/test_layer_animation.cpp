@@ -1,4 +1,4 @@
-// Transactions, implicit and explicit animations on a fake clock.
+// Transactions, implicit and explicit animations on a fake media clock.
 #include "layers/Layer.h"
 #include "layers/LayerAnimator.h"
 #include "layers/MediaClock.h"
@@ -15,9 +15,15 @@ void at(double t) {
     LayerAnimator::advance();
 }
 
+// A layer whose presented (drawn) values can be read.
+struct Probe : Layer {
+    double shown(const char* key) const { return presentedValue(key).toDouble(); }
+};
+
+// A 50-point box centred on (125, 125) in a 500-point root, already on show.
 struct Scene {
     LayerPtr root = Layer::make();
-    LayerPtr layer = Layer::make();
+    std::shared_ptr<Probe> layer = std::make_shared<Probe>();
     Scene() {
         root->setBounds({0, 0, 500, 500});
         layer->setFrame({100, 100, 50, 50});
@@ -25,8 +31,6 @@ struct Scene {
         root->addSublayer(layer);
         Transaction::flush(); // as a turn of the event loop would
     }
-    ~Scene() { layer->removeAllAnimations(); }
-    double shown(const char* key) const { return layer->presentationValue(key).toDouble(); }
 };
 } // namespace
 
@@ -39,236 +43,93 @@ class TestLayerAnimation : public QObject {
     void cleanupTestCase() { MediaClock::setSource(nullptr); }
     void init() { at(clockNow + 100); }
 
-    void implicitAnimationFollowsActionsAndTransactions_data();
-    void implicitAnimationFollowsActionsAndTransactions();
-    void layerAddedInSameTransactionDoesNotAnimate();
-    void easeOutValuesAtKnownTimes();
-    void groupRunsOnOneClockAndIsRemovedWithCallbacks();
-    void springStartsOvershootsAndSettles();
-    void springWithNonsenseParametersStaysFinite();
-    void fillForwardsHoldsTheEndValue();
-    void replacingAnAnimationStopsTheOldOne();
-    void completionWaitsForEveryAnimation_data();
-    void completionWaitsForEveryAnimation();
-    void animationsDirtyTheirLayerEachFrame();
-};
-
-void TestLayerAnimation::implicitAnimationFollowsActionsAndTransactions_data() {
-    QTest::addColumn<bool>("disableActions");
-    QTest::addColumn<bool>("actionAllowed");
-    QTest::addColumn<bool>("animates");
-    QTest::newRow("allowed") << false << true << true;
-    QTest::newRow("actions disabled") << true << true << false;
-    QTest::newRow("action table says no") << false << false << false;
-}
-
-void TestLayerAnimation::implicitAnimationFollowsActionsAndTransactions() {
-    QFETCH(bool, disableActions);
-    QFETCH(bool, actionAllowed);
-    QFETCH(bool, animates);
-    Scene s;
-    s.layer->setImplicitAnimation("opacity", actionAllowed);
-    const double t0 = clockNow;
-    Transaction::begin();
-    Transaction::setDisableActions(disableActions);
-    Transaction::setAnimationDuration(0.6);
-    s.layer->setOpacity(0.0);
-    Transaction::commit();
-    QCOMPARE(s.layer->opacity(), 0.0); // the model changes at once
-    QCOMPARE(s.layer->animationForKey("opacity") != nullptr, animates);
-    at(t0 + 0.3);
-    if (animates) {
-        QVERIFY(s.shown("opacity") > 0.05 && s.shown("opacity") < 0.95);
-        QVERIFY(s.root->needsAnimationFrames());
+    void implicitAnimationsAndCompletions_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("animates");
+        QTest::newRow("allowed") << "allowed" << true;
+        QTest::newRow("actions disabled") << "disabled" << false;
+        QTest::newRow("action table says no") << "table" << false;
+        QTest::newRow("added in the same transaction") << "added" << false;
+        QTest::newRow("added in this turn of the event loop") << "turn" << false;
+    }
+    void implicitAnimationsAndCompletions() {
+        QFETCH(QString, how);
+        QFETCH(bool, animates);
+        Scene s;
+        auto layer = how == "added" || how == "turn" ? std::make_shared<Probe>() : s.layer;
+        if (how == "turn") s.root->addSublayer(layer); // no flush: the event loop has not turned
+        if (how == "table") layer->disableImplicitAnimations({"opacity"});
+        int completions = 0;
+        const double t0 = clockNow;
+        Transaction::begin();
+        Transaction::setCompletion([&] { ++completions; });
+        Transaction::begin(); // an inner transaction's animation holds the outer completion too
+        Transaction::setDisableActions(how == "disabled");
+        Transaction::setAnimationDuration(0.6);
+        if (how == "added") s.root->addSublayer(layer);
+        layer->setOpacity(0.0);
+        Transaction::commit();
+        Transaction::commit();
+        Transaction::commit();           // unbalanced: harmless
+        QCOMPARE(layer->opacity(), 0.0); // the model changes at once
+        QCOMPARE(completions, animates ? 0 : 1);
+        at(t0 + 0.3);
+        QCOMPARE(LayerAnimator::hasRunningAnimations(), animates);
+        QCOMPARE(layer->shown("opacity") > 0.05 && layer->shown("opacity") < 0.95, animates);
+        QCOMPARE(completions, animates ? 0 : 1);
         at(t0 + 0.61);
-        QVERIFY(!s.layer->animationForKey("opacity"));
+        QCOMPARE(layer->shown("opacity"), 0.0);
+        QCOMPARE(completions, 1);
+        QVERIFY(!LayerAnimator::hasRunningAnimations());
     }
-    QCOMPARE(s.shown("opacity"), 0.0);
-    QVERIFY(!s.root->needsAnimationFrames());
-}
 
-void TestLayerAnimation::layerAddedInSameTransactionDoesNotAnimate() {
-    Scene s;
-    auto fresh = Layer::make();
-    Transaction::begin();
-    s.root->addSublayer(fresh);
-    fresh->setPosition({50, 50});
-    Transaction::commit();
-    QVERIFY(fresh->animationKeys().isEmpty());
-    fresh->setPosition({60, 60}); // committed, so on show: animates
-    QVERIFY(fresh->animationForKey("position"));
-    fresh->removeAllAnimations();
-    // Outside explicit transactions, one turn of the event loop is one
-    // transaction, which the event loop ends by itself.
-    auto other = Layer::make();
-    s.root->addSublayer(other);
-    other->setOpacity(0.7);
-    QVERIFY(other->animationKeys().isEmpty());
-    QCoreApplication::processEvents();
-    other->setOpacity(0.5);
-    QVERIFY(other->animationForKey("opacity"));
-    other->removeAllAnimations();
-}
-
-void TestLayerAnimation::easeOutValuesAtKnownTimes() {
-    Scene s;
-    const double t0 = clockNow;
-    s.layer->addAnimation(BasicAnimation("opacity", 0.0, 1.0, 1.0, Timing::EaseOut), "fade");
-    struct Sample {
-        double t, value;
-    };
-    // The cubic (0, 0, 0.58, 1), solved independently.
-    for (const Sample& sample :
-         {Sample{0.0, 0.0}, Sample{0.25, 0.378138}, Sample{0.5, 0.684643}, Sample{1.0, 1.0}}) {
-        at(t0 + sample.t);
-        if (sample.t < 1.0)
-            QVERIFY2(std::abs(s.shown("opacity") - sample.value) < 1e-4,
-                     qPrintable(QString("%1 at %2").arg(s.shown("opacity")).arg(sample.t)));
+    void animationsFollowTheMediaClock_data() {
+        QTest::addColumn<bool>("spring");
+        QTest::addColumn<QList<QPointF>>("scaleAt"); // (seconds, scale shown)
+        // The tap ring's group, eased out by the cubic (0, 0, 0.58, 1) over
+        // 0.45 s, solved independently.
+        QTest::newRow("tap ring") << false
+                                  << QList<QPointF>{{0, 0.25},
+                                                    {0.1125, 0.25 + 1.25 * 0.378138},
+                                                    {0.225, 0.25 + 1.25 * 0.684643}};
+        // The step badge's spring (damping 11) overshoots, and settles within a second.
+        QTest::newRow("badge pop") << true << QList<QPointF>{{0, 0.3}, {0.3, 1.055548}};
     }
-    QVERIFY(!s.layer->animationForKey("fade"));
-}
-
-void TestLayerAnimation::groupRunsOnOneClockAndIsRemovedWithCallbacks() {
-    Scene s;
-    auto ring = Layer::make();
-    ring->setBounds({-22, -22, 44, 44});
-    ring->setBackgroundColor(Qt::blue);
-    s.root->addSublayer(ring);
-    AnimationGroup tap;
-    tap.add(BasicAnimation("transform.scale", 0.25, 1.5));
-    tap.add(BasicAnimation("opacity", 1.0, 0.0));
-    tap.duration = 0.45;
-    tap.timing = Timing::EaseOut;
-    bool stopped = false, finished = false;
-    tap.onStop = [&](bool done) {
-        stopped = true;
-        finished = done;
-    };
-    const double t0 = clockNow;
-    Transaction::begin();
-    Transaction::setCompletion([&ring] { ring->removeFromSuperlayer(); });
-    ring->setOpacity(0); // stays invisible once the animation ends
-    ring->addAnimation(tap, "tap");
-    Transaction::commit();
-    QCOMPARE(ring->superlayer(), s.root.get());
-
-    at(t0 + 0.225); // half the time, ease-out: well past half the way
-    const double p = timingCurve(Timing::EaseOut, 0.5);
-    QVERIFY(std::abs(ring->presentationValue("transform.scale").toDouble() - (0.25 + 1.25 * p)) <
-            1e-6);
-    QVERIFY(std::abs(ring->presentationValue("opacity").toDouble() - (1 - p)) < 1e-6);
-    QVERIFY(!stopped);
-    at(t0 + 0.46);
-    QVERIFY(stopped && finished);
-    QCOMPARE(ring->superlayer(), nullptr); // the completion removed it
-    QVERIFY(!s.root->needsAnimationFrames());
-}
-
-void TestLayerAnimation::springStartsOvershootsAndSettles() {
-    Scene s;
-    SpringAnimation pop("transform.scale", 0.3, 1.0);
-    pop.damping = 11;
-    const double t0 = clockNow;
-    s.layer->addAnimation(pop, "pop");
-    const double length = pop.settlingDuration();
-    QVERIFY2(length > 0.7 && length < 1.0, qPrintable(QString::number(length)));
-    at(t0);
-    QVERIFY(std::abs(s.shown("transform.scale") - 0.3) < 1e-9);
-    double highest = 0;
-    for (double t = 0; t < length; t += 1.0 / 120) {
-        at(t0 + t);
-        highest = std::max(highest, s.shown("transform.scale"));
+    void animationsFollowTheMediaClock() {
+        QFETCH(bool, spring);
+        QFETCH(QList<QPointF>, scaleAt);
+        Scene s;
+        SpringAnimation pop("transform.scale", 0.3, 1.0);
+        pop.damping = 11;
+        AnimationGroup tap;
+        tap.add(BasicAnimation("transform.scale", 0.25, 1.5));
+        tap.add(BasicAnimation("opacity", 1.0, 0.0));
+        tap.duration = 0.45;
+        tap.timing = Timing::EaseOut;
+        const double length = spring ? pop.settlingDuration() : 0.45;
+        if (spring) QVERIFY2(length > 0.7 && length < 1.0, qPrintable(QString::number(length)));
+        const double t0 = clockNow;
+        Transaction::begin();
+        Transaction::setCompletion([&] { s.layer->removeFromSuperlayer(); });
+        s.layer->addAnimation(spring ? static_cast<const Animation&>(pop) : tap, "pop");
+        Transaction::commit();
+        for (const QPointF& sample : scaleAt) {
+            s.root->clearDirtyRegion();
+            at(t0 + sample.x());
+            const double scale = s.layer->shown("transform.scale");
+            QVERIFY2(std::abs(scale - sample.y()) < 1e-4, qPrintable(QString::number(scale)));
+            if (!spring) QVERIFY(std::abs(s.layer->shown("opacity") - (1.5 - scale) / 1.25) < 1e-4);
+            // The frame repaints where the box is drawn now (y down).
+            QVERIFY(s.root->dirtyRegion().contains(QPoint(int(125 + 24 * scale), 375)));
+        }
+        at(t0 + length - 1e-3);
+        QVERIFY(std::abs(s.layer->shown("transform.scale") - (spring ? 1.0 : 1.5)) < 0.01);
+        QCOMPARE(s.layer->superlayer(), s.root.get());
+        at(t0 + length + 1e-3);
+        QCOMPARE(s.layer->superlayer(), nullptr); // the completion took it away
+        QVERIFY(!LayerAnimator::hasRunningAnimations());
     }
-    QVERIFY2(highest > 1.05 && highest < 1.3, qPrintable(QString::number(highest)));
-    at(t0 + length - 1e-3);
-    QVERIFY(std::abs(s.shown("transform.scale") - 1.0) < 0.01);
-    at(t0 + length + 0.01);
-    QVERIFY(!s.layer->animationForKey("pop"));
-    QCOMPARE(s.shown("transform.scale"), 1.0);
-}
-
-void TestLayerAnimation::springWithNonsenseParametersStaysFinite() {
-    SpringAnimation broken;
-    broken.mass = 0;
-    broken.stiffness = -5;
-    QVERIFY(std::isfinite(broken.settlingDuration()) && broken.settlingDuration() <= 30.0);
-    QVERIFY(std::isfinite(broken.springProgress(0.5)));
-}
-
-void TestLayerAnimation::fillForwardsHoldsTheEndValue() {
-    Scene s;
-    BasicAnimation move("position.x", 0.0, 400.0, 0.5);
-    move.removedOnCompletion = false;
-    move.fillMode = FillMode::Forwards;
-    const double t0 = clockNow;
-    s.layer->addAnimation(move, "move");
-    at(t0 + 2);
-    QVERIFY(s.layer->animationForKey("move"));
-    QCOMPARE(s.shown("position.x"), 400.0);
-    QCOMPARE(s.layer->position().x(), 125.0); // the model is untouched
-    QVERIFY(!s.root->needsAnimationFrames());
-    s.layer->removeAnimation("move");
-    QCOMPARE(s.shown("position.x"), 125.0);
-}
-
-void TestLayerAnimation::replacingAnAnimationStopsTheOldOne() {
-    Scene s;
-    int stops = 0;
-    bool lastFinished = true;
-    BasicAnimation fade("opacity", 1.0, 0.0, 1.0);
-    fade.onStop = [&](bool finished) {
-        ++stops;
-        lastFinished = finished;
-    };
-    s.layer->addAnimation(fade, "fade");
-    s.layer->addAnimation(fade, "fade");
-    QCOMPARE(stops, 1);
-    QVERIFY(!lastFinished);
-    QCOMPARE(s.layer->animationKeys().size(), 1);
-    s.layer->removeAnimation("fade");
-    QCOMPARE(stops, 2);
-}
-
-void TestLayerAnimation::completionWaitsForEveryAnimation_data() {
-    QTest::addColumn<bool>("animated");
-    QTest::newRow("nothing animates: at the commit") << false;
-    QTest::newRow("an inner transaction animates") << true;
-}
-
-void TestLayerAnimation::completionWaitsForEveryAnimation() {
-    QFETCH(bool, animated);
-    Scene s;
-    int runs = 0;
-    const double t0 = clockNow;
-    Transaction::begin();
-    Transaction::setCompletion([&] { ++runs; });
-    Transaction::begin();
-    Transaction::setDisableActions(!animated);
-    Transaction::setAnimationDuration(0.6);
-    s.layer->setOpacity(0);
-    Transaction::commit();
-    QCOMPARE(runs, 0);
-    Transaction::commit();
-    Transaction::commit(); // unbalanced: harmless
-    QCOMPARE(runs, animated ? 0 : 1);
-    at(t0 + 0.3);
-    QCOMPARE(runs, animated ? 0 : 1);
-    at(t0 + 0.7);
-    QCOMPARE(runs, 1);
-}
-
-void TestLayerAnimation::animationsDirtyTheirLayerEachFrame() {
-    Scene s;
-    const double t0 = clockNow;
-    s.layer->addAnimation(BasicAnimation("position.x", 125.0, 325.0, 1.0), "slide");
-    at(t0 + 0.1);
-    s.root->clearDirtyRegion();
-    at(t0 + 0.2);
-    const QRegion dirty = s.root->dirtyRegion();
-    QVERIFY(dirty.contains(QPoint(125 + 20, 375))); // where it was drawn (y down)
-    QVERIFY(dirty.contains(QPoint(125 + 40, 375))); // where it is drawn now
-    QVERIFY(!dirty.contains(QPoint(300, 375)));
-}
+};
 
 QTEST_MAIN(TestLayerAnimation)
 #include "test_layer_animation.moc"
