@@ -21,7 +21,9 @@ template <typename F> double medianMicros(int runs, F&& work) {
 }
 
 inline void report(const char* what, double micros) {
-    if (micros >= 1000) std::printf("%-58s %10.2f ms\n", what, micros / 1000.0);
-    else std::printf("%-58s %10.2f us\n", what, micros);
+    if (micros >= 1000)
+        std::printf("%-58s %10.2f ms\n", what, micros / 1000.0);
+    else
+        std::printf("%-58s %10.2f us\n", what, micros);
 }
 } // namespace Measure

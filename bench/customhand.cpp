@@ -4,10 +4,10 @@
 #include "Measure.h"
 #include "PhotoFiles.h"
 #include "SyntheticHandPhoto.h"
+#include "handart/PhotoSprite.h"
 #include "handart/photo/CutOut.h"
 #include "handart/photo/Landmarks.h"
 #include "handart/photo/PhotoReader.h"
-#include "handart/PhotoSprite.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

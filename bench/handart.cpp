@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
     const CustomHand custom(data.filePath(QStringLiteral("custom-hand.png")));
     HandSprites sprites(custom);
     sprites.sprite(QStringLiteral("classic"), 116, 2);
-    Measure::report("sprite cache hit (classic, 116 pt, scale 2)",
-                    Measure::medianMicros(1000, [&] {
+    Measure::report("sprite cache hit (classic, 116 pt, scale 2)", Measure::medianMicros(1000, [&] {
                         sprites.sprite(QStringLiteral("classic"), 116, 2);
                     }));
 

@@ -1,3 +1,5 @@
 #include "app/EntryPoint.h"
 
-int main(int argc, char** argv) { return EntryPoint::run(argc, argv); }
+int main(int argc, char** argv) {
+    return EntryPoint::run(argc, argv);
+}

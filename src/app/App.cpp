@@ -15,7 +15,9 @@ App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, QObject* parent)
     : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys) {}
 
 // The menu has no parent widget, so it is deleted here.
-App::~App() { delete m_menu; }
+App::~App() {
+    delete m_menu;
+}
 
 bool App::clickOpensMenu(Qt::KeyboardModifiers held) {
     return held & (Qt::ControlModifier | Qt::AltModifier);
@@ -52,13 +54,19 @@ void App::launch() {
 }
 
 void App::togglePointer() {
-    if (m_pointer.isOn()) m_pointer.turnOff();
-    else m_pointer.turnOn();
+    if (m_pointer.isOn())
+        m_pointer.turnOff();
+    else
+        m_pointer.turnOn();
 }
 
-void App::clearInk() { m_ink.clear(); }
+void App::clearInk() {
+    m_ink.clear();
+}
 
-void App::quit() { QApplication::quit(); }
+void App::quit() {
+    QApplication::quit();
+}
 
 void App::rebuildMenu(QMenu& menu) {
     menu.clear();

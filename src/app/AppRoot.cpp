@@ -9,7 +9,8 @@ CustomHand& AppRoot::followedByTheChoice(CustomHand& custom, Prefs& prefs) {
 
 AppRoot::AppRoot()
     : m_prefs(Prefs::defaultFile()), m_frameStats(FrameStats::fromEnvironment()),
-      m_sounds(defaultVoiceFactory()), m_customHand(CustomHand::defaultFile()), m_sprites(followedByTheChoice(m_customHand, m_prefs)),
+      m_sounds(defaultVoiceFactory()), m_customHand(CustomHand::defaultFile()),
+      m_sprites(followedByTheChoice(m_customHand, m_prefs)),
       m_ink(m_prefs, [this](TapSound sound, double volume) { m_sounds.play(sound, volume); }),
       m_pointer(m_prefs, m_ink, m_sprites, m_activeWindow, m_frameStats.get()),
       m_toolbar(m_prefs, m_pointer, m_ink, m_sprites, m_customHand),
@@ -19,4 +20,6 @@ AppRoot::AppRoot()
 }
 
 // The toolbar goes before the pointer: the pointer must not reach for it then.
-AppRoot::~AppRoot() { m_pointer.setToolbar(nullptr); }
+AppRoot::~AppRoot() {
+    m_pointer.setToolbar(nullptr);
+}

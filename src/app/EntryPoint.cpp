@@ -20,7 +20,8 @@ std::optional<QString> valueAfter(const QStringList& args, const QString& flag) 
 namespace {
 QStringList arguments(int argc, char** argv) {
     QStringList args;
-    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     return args;
 }
 

@@ -26,9 +26,11 @@ QIcon icon(bool on) {
     static QIcon onIcon, offIcon;
     QIcon& cached = on ? onIcon : offIcon;
     if (cached.isNull()) {
-        const HandSkin skin = HandSkin::find(on ? QStringLiteral("coral") : QStringLiteral("classic"))
-                                  .value_or(HandSkin::classic());
-        for (int side : {16, 22, 24, 32, 48, 64}) cached.addPixmap(square(skin, side));
+        const HandSkin skin =
+            HandSkin::find(on ? QStringLiteral("coral") : QStringLiteral("classic"))
+                .value_or(HandSkin::classic());
+        for (int side : {16, 22, 24, 32, 48, 64})
+            cached.addPixmap(square(skin, side));
     }
     return cached;
 }

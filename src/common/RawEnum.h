@@ -34,12 +34,14 @@ template <typename E> std::optional<E> fromRawValue(const QString& text) {
 
 template <typename E> QString title(E value) {
     for (const auto& c : RawEnumTraits<E>::cases)
-        if (c.value == value) return QCoreApplication::translate(RawEnumTraits<E>::context, c.title);
+        if (c.value == value)
+            return QCoreApplication::translate(RawEnumTraits<E>::context, c.title);
     return {};
 }
 
 template <typename E> std::vector<E> allCases() {
     std::vector<E> out;
-    for (const auto& c : RawEnumTraits<E>::cases) out.push_back(c.value);
+    for (const auto& c : RawEnumTraits<E>::cases)
+        out.push_back(c.value);
     return out;
 }

@@ -13,9 +13,17 @@ inline double clamped(double value, double low, double high, double fallback) {
     return std::clamp(value, low, high);
 }
 
-inline double penWidth(double stored) { return clamped(stored, 0.0, 200.0, 5.0); }
-inline double volume(double stored) { return clamped(stored, 0.0, 1.0, 0.6); }
-inline double spotlightRadius(double stored) { return clamped(stored, 0.0, 10000.0, 150.0); }
+inline double penWidth(double stored) {
+    return clamped(stored, 0.0, 200.0, 5.0);
+}
+inline double volume(double stored) {
+    return clamped(stored, 0.0, 1.0, 0.6);
+}
+inline double spotlightRadius(double stored) {
+    return clamped(stored, 0.0, 10000.0, 150.0);
+}
 // Seconds until ink fades; 0 (or anything not positive) means never.
-inline double fadeAfter(double stored) { return clamped(stored, 0.0, 24.0 * 3600.0, 0.0); }
+inline double fadeAfter(double stored) {
+    return clamped(stored, 0.0, 24.0 * 3600.0, 0.0);
+}
 } // namespace SafeNumbers

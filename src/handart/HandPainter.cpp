@@ -1,6 +1,6 @@
 #include "handart/HandPainter.h"
-#include "handart/HandParts.h"
 #include "common/Shadow.h"
+#include "handart/HandParts.h"
 
 #include <QLinearGradient>
 #include <QPainter>

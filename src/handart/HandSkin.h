@@ -17,7 +17,7 @@ struct HandSkin {
     enum class Style { normal, pixel, neon, ghost, robot };
 
     QString id;
-    std::vector<Rgba> fill;              // 1…4 stops
+    std::vector<Rgba> fill; // 1…4 stops
     Rgba outline;
     std::optional<std::vector<Rgba>> cuff; // absent: drawn without a cuff
     Rgba stick;

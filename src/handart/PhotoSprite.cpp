@@ -1,7 +1,7 @@
 #include "handart/PhotoSprite.h"
+#include "common/Shadow.h"
 #include "handart/HandSkin.h"
 #include "handart/photo/Landmarks.h"
-#include "common/Shadow.h"
 
 #include <QPainter>
 #include <cmath>

@@ -10,7 +10,7 @@
 
 class FrameClock : public QObject {
     Q_OBJECT
-public:
+  public:
     FrameClock();
 
     // Starts (or restarts) firing at `refreshRate` frames per second.
@@ -25,7 +25,7 @@ public:
     bool isFiring() const { return m_timer.isActive() || m_inFrame; }
     double period() const { return m_periodNs / 1e6; }
 
-private:
+  private:
     void fire();
     void armForNextFrame();
 

@@ -21,7 +21,8 @@ QPainterPath trailPath(const std::vector<TrailPoint>& trail, QPointF origin) {
     QPainterPath path;
     if (trail.empty()) return path;
     path.moveTo(trail.front().point - origin);
-    for (size_t i = 1; i < trail.size(); ++i) path.lineTo(trail[i].point - origin);
+    for (size_t i = 1; i < trail.size(); ++i)
+        path.lineTo(trail[i].point - origin);
     return path;
 }
 } // namespace

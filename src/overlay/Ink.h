@@ -28,11 +28,15 @@ QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, 
 LayerPtr step(int number, QPointF centre, InkColor color, double scale);
 
 // The tool a gesture works with: while the laser is on, a drag draws with the pen.
-inline Tool gestureTool(Tool chosen, bool laser) { return laser ? Tool::pen : chosen; }
+inline Tool gestureTool(Tool chosen, bool laser) {
+    return laser ? Tool::pen : chosen;
+}
 
 // A click tool puts its mark where the button went down, on release, and
 // draws nothing when dragged; the other tools ring on a tap and draw on a drag.
-inline bool placesOnClick(Tool tool) { return tool == Tool::steps; }
+inline bool placesOnClick(Tool tool) {
+    return tool == Tool::steps;
+}
 
 // The badge's diameter in points.
 constexpr double stepDiameter = 34.0;

@@ -119,7 +119,8 @@ void InkBoard::undo() {
 }
 
 void InkBoard::clear() {
-    for (const LayerPtr& item : m_items) item->removeFromSuperlayer();
+    for (const LayerPtr& item : m_items)
+        item->removeFromSuperlayer();
     m_items.clear();
     if (m_current) {
         m_current->removeFromSuperlayer();

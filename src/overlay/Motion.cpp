@@ -39,8 +39,9 @@ double Motion::step(double now, QPointF mouse, bool sway, bool laser) {
 
     if (laser) {
         trailPoints.push_back({mouse, now});
-        const auto stale = std::find_if(trailPoints.begin(), trailPoints.end(),
-                                        [&](const TrailPoint& p) { return now - p.time <= trailLifetime; });
+        const auto stale =
+            std::find_if(trailPoints.begin(), trailPoints.end(),
+                         [&](const TrailPoint& p) { return now - p.time <= trailLifetime; });
         trailPoints.erase(trailPoints.begin(), stale);
     } else {
         trailPoints.clear();
@@ -57,8 +58,8 @@ bool Motion::isSettled(bool sway) const {
     const bool mouseStill = std::abs(velocity) < 0.5;
     const bool springStill = std::abs(angle - target) < 1e-4 && std::abs(spin) < 1e-3;
     const bool pokeGone = poke < 1e-3;
-    const bool spotHome = std::abs(spot.x() - lastMouse.x()) < 0.05 &&
-                          std::abs(spot.y() - lastMouse.y()) < 0.05;
+    const bool spotHome =
+        std::abs(spot.x() - lastMouse.x()) < 0.05 && std::abs(spot.y() - lastMouse.y()) < 0.05;
     // A still laser keeps appending the same point, which draws nothing new.
     const bool trailStill = std::all_of(trailPoints.begin(), trailPoints.end(),
                                         [&](const TrailPoint& p) { return p.point == lastMouse; });

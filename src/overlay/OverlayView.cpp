@@ -6,8 +6,8 @@
 namespace {
 // The per-frame motion sets these every tick; an implicit animation would
 // make the hand lag behind the mouse.
-const QStringList kInstantKeys{"position", "bounds",  "transform", "path",
-                               "hidden",   "contents", "opacity",  "frame"};
+const QStringList kInstantKeys{"position", "bounds",   "transform", "path",
+                               "hidden",   "contents", "opacity",   "frame"};
 
 QColor blendTowardsBlack(const QColor& c, double fraction) {
     if (!c.isValid()) return {};
@@ -26,7 +26,8 @@ OverlayView::OverlayView(QSizeF size, double scale)
     root->setPosition(bounds.center());
     root->setMasksToBounds(true);
 
-    for (const LayerPtr& layer : {LayerPtr(dim), ink, arm, stick, hand, laser, LayerPtr(trail), effects})
+    for (const LayerPtr& layer :
+         {LayerPtr(dim), ink, arm, stick, hand, laser, LayerPtr(trail), effects})
         layer->disableImplicitAnimations(kInstantKeys);
 
     dim->setFillRule(Qt::OddEvenFill);

@@ -11,7 +11,7 @@
 #include <optional>
 
 class OverlayView {
-public:
+  public:
     // `scale` is the backing scale factor of the screen the view is shown on.
     OverlayView(QSizeF size, double scale);
 
@@ -37,7 +37,7 @@ public:
     std::shared_ptr<ShapeLayer> trail;
     LayerPtr effects;
 
-private:
+  private:
     double m_scale;
     QString m_spriteID;
     double m_spriteHeight = 0;

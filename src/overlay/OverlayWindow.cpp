@@ -6,8 +6,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 
 OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
@@ -24,7 +24,9 @@ OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::L
     setGeometry(m_qtGeometry);
 }
 
-QRectF OverlayWindow::modelFrame() const { return ScreenSpace::frameToModel(m_qtGeometry); }
+QRectF OverlayWindow::modelFrame() const {
+    return ScreenSpace::frameToModel(m_qtGeometry);
+}
 
 void OverlayWindow::flushDamage() {
     const QRegion region = m_view.root->dirtyRegion();
@@ -61,6 +63,8 @@ void OverlayWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void OverlayWindow::keyPressEvent(QKeyEvent* event) {
-    if (m_input.keyPressed(*event)) event->accept();
-    else QWidget::keyPressEvent(event);
+    if (m_input.keyPressed(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -15,7 +15,7 @@ class OverlayInput;
 
 class OverlayWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Mouse and keys go to `input`; paints are measured into `stats` if given.
     OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats = nullptr);
 
@@ -28,14 +28,14 @@ public:
     // Repaints whatever the layer tree marked as changed since the last call.
     void flushDamage();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QPointF viewPoint(const QMouseEvent& event) const;
 
     OverlayInput& m_input;

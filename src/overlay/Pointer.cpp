@@ -12,8 +12,7 @@
 
 Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow& activeWindow,
                  FrameStats::Log* stats)
-    : m_prefs(prefs), m_ink(ink), m_sprites(sprites), m_activeWindow(activeWindow),
-      m_stats(stats) {
+    : m_prefs(prefs), m_ink(ink), m_sprites(sprites), m_activeWindow(activeWindow), m_stats(stats) {
     watchScreens();
     connect(&m_ink, &InkBoard::changed, this, [this] {
         flushDamage();
@@ -22,13 +21,14 @@ Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow
     // A new or removed photo keeps the hand's id: drop the installed sprites
     // so the next frame shows the new hand.
     connect(&m_sprites, &HandSprites::changed, this, [this] {
-        for (auto& window : m_windows) window->view().forgetSprite();
+        for (auto& window : m_windows)
+            window->view().forgetSprite();
         wake();
     });
     // Any setting the tick reads may change what is drawn: wake the clock.
-    for (auto signal : {&Prefs::laserChanged, &Prefs::handIDChanged, &Prefs::handSizeChanged,
-                        &Prefs::spotlightChanged, &Prefs::spotlightRadiusChanged,
-                        &Prefs::swayChanged})
+    for (auto signal :
+         {&Prefs::laserChanged, &Prefs::handIDChanged, &Prefs::handSizeChanged,
+          &Prefs::spotlightChanged, &Prefs::spotlightRadiusChanged, &Prefs::swayChanged})
         connect(&m_prefs, signal, this, &Pointer::wake);
 }
 
@@ -49,7 +49,8 @@ void Pointer::watchScreens() {
         connect(screen, &QScreen::geometryChanged, this, schedule);
         connect(screen, &QScreen::physicalDotsPerInchChanged, this, schedule);
     };
-    for (QScreen* screen : QGuiApplication::screens()) watch(screen);
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
     connect(qApp, &QGuiApplication::screenAdded, this, [watch, schedule](QScreen* screen) {
         watch(screen);
         schedule();
@@ -95,8 +96,10 @@ void Pointer::screensChanged() {
 void Pointer::setToolbarVisible(bool visible) {
     m_prefs.setShowToolbar(visible);
     if (!m_isOn || !m_toolbar) return;
-    if (visible) showToolbar();
-    else m_toolbar->hide();
+    if (visible)
+        showToolbar();
+    else
+        m_toolbar->hide();
     wake(); // the hand comes back if the mouse was over the toolbar
 }
 
@@ -126,10 +129,13 @@ void Pointer::setOverToolbar(bool over) {
     if (over == m_overToolbar) return;
     m_overToolbar = over;
     // The arrow over the toolbar; elsewhere the hand is the cursor.
-    for (auto& window : m_windows) window->setCursor(over ? Qt::ArrowCursor : Qt::BlankCursor);
+    for (auto& window : m_windows)
+        window->setCursor(over ? Qt::ArrowCursor : Qt::BlankCursor);
 }
 
-void Pointer::toggleSpotlight() { m_prefs.setSpotlight(!m_prefs.spotlight()); }
+void Pointer::toggleSpotlight() {
+    m_prefs.setSpotlight(!m_prefs.spotlight());
+}
 
 void Pointer::choose(Tool tool) {
     m_prefs.setTool(tool);
@@ -191,5 +197,6 @@ void Pointer::startLink() {
 }
 
 void Pointer::flushDamage() {
-    for (auto& window : m_windows) window->flushDamage();
+    for (auto& window : m_windows)
+        window->flushDamage();
 }

@@ -20,8 +20,8 @@ QPointF toModel(QPointF qtGlobal, const QRectF& main) {
 }
 
 QRectF frameToModel(const QRectF& g, const QRectF& main) {
-    return {g.left() - main.left(), main.top() + main.height() - (g.top() + g.height()),
-            g.width(), g.height()};
+    return {g.left() - main.left(), main.top() + main.height() - (g.top() + g.height()), g.width(),
+            g.height()};
 }
 
 namespace {
@@ -31,9 +31,15 @@ QRectF mainGeometry() {
 }
 } // namespace
 
-QPointF toModel(QPointF qtGlobal) { return toModel(qtGlobal, mainGeometry()); }
-QRectF frameToModel(const QRectF& qtGeometry) { return frameToModel(qtGeometry, mainGeometry()); }
-QPointF mouseLocation() { return toModel(QCursor::pos()); }
+QPointF toModel(QPointF qtGlobal) {
+    return toModel(qtGlobal, mainGeometry());
+}
+QRectF frameToModel(const QRectF& qtGeometry) {
+    return frameToModel(qtGeometry, mainGeometry());
+}
+QPointF mouseLocation() {
+    return toModel(QCursor::pos());
+}
 
 bool holds(const QRectF& f, QPointF p) {
     return p.x() >= f.left() && p.x() < f.right() && p.y() > f.top() && p.y() <= f.bottom();

@@ -22,8 +22,10 @@ constexpr const char* kSway = "sway";
 constexpr const char* kWelcomed = "welcomed";
 
 template <typename T> QVariant toStored(const T& value) {
-    if constexpr (std::is_enum_v<T>) return rawValue(value);
-    else return QVariant::fromValue(value);
+    if constexpr (std::is_enum_v<T>)
+        return rawValue(value);
+    else
+        return QVariant::fromValue(value);
 }
 } // namespace
 
@@ -76,22 +78,48 @@ void Prefs::assign(T& field, T value, const char* key, void (Prefs::*changed)())
     if (differs) emit(this->*changed)();
 }
 
-void Prefs::setHandID(const QString& v) { assign(m_handID, v, kHandID, &Prefs::handIDChanged); }
-void Prefs::setLaser(bool v) { assign(m_laser, v, kLaser, &Prefs::laserChanged); }
-void Prefs::setHandSize(HandSize v) { assign(m_handSize, v, kHandSize, &Prefs::handSizeChanged); }
-void Prefs::setTool(Tool v) { assign(m_tool, v, kTool, &Prefs::toolChanged); }
-void Prefs::setColor(InkColor v) { assign(m_color, v, kColor, &Prefs::colorChanged); }
-void Prefs::setPenWidth(double v) { assign(m_penWidth, v, kPenWidth, &Prefs::penWidthChanged); }
-void Prefs::setFadeAfter(double v) { assign(m_fadeAfter, v, kFadeAfter, &Prefs::fadeAfterChanged); }
-void Prefs::setSound(TapSound v) { assign(m_sound, v, kSound, &Prefs::soundChanged); }
-void Prefs::setMuted(bool v) { assign(m_muted, v, kMuted, &Prefs::mutedChanged); }
-void Prefs::setVolume(double v) { assign(m_volume, v, kVolume, &Prefs::volumeChanged); }
+void Prefs::setHandID(const QString& v) {
+    assign(m_handID, v, kHandID, &Prefs::handIDChanged);
+}
+void Prefs::setLaser(bool v) {
+    assign(m_laser, v, kLaser, &Prefs::laserChanged);
+}
+void Prefs::setHandSize(HandSize v) {
+    assign(m_handSize, v, kHandSize, &Prefs::handSizeChanged);
+}
+void Prefs::setTool(Tool v) {
+    assign(m_tool, v, kTool, &Prefs::toolChanged);
+}
+void Prefs::setColor(InkColor v) {
+    assign(m_color, v, kColor, &Prefs::colorChanged);
+}
+void Prefs::setPenWidth(double v) {
+    assign(m_penWidth, v, kPenWidth, &Prefs::penWidthChanged);
+}
+void Prefs::setFadeAfter(double v) {
+    assign(m_fadeAfter, v, kFadeAfter, &Prefs::fadeAfterChanged);
+}
+void Prefs::setSound(TapSound v) {
+    assign(m_sound, v, kSound, &Prefs::soundChanged);
+}
+void Prefs::setMuted(bool v) {
+    assign(m_muted, v, kMuted, &Prefs::mutedChanged);
+}
+void Prefs::setVolume(double v) {
+    assign(m_volume, v, kVolume, &Prefs::volumeChanged);
+}
 void Prefs::setShowToolbar(bool v) {
     assign(m_showToolbar, v, kShowToolbar, &Prefs::showToolbarChanged);
 }
-void Prefs::setSpotlight(bool v) { assign(m_spotlight, v, kSpotlight, &Prefs::spotlightChanged); }
+void Prefs::setSpotlight(bool v) {
+    assign(m_spotlight, v, kSpotlight, &Prefs::spotlightChanged);
+}
 void Prefs::setSpotlightRadius(double v) {
     assign(m_spotlightRadius, v, kSpotlightRadius, &Prefs::spotlightRadiusChanged);
 }
-void Prefs::setSway(bool v) { assign(m_sway, v, kSway, &Prefs::swayChanged); }
-void Prefs::setWelcomed(bool v) { assign(m_welcomed, v, kWelcomed, &Prefs::welcomedChanged); }
+void Prefs::setSway(bool v) {
+    assign(m_sway, v, kSway, &Prefs::swayChanged);
+}
+void Prefs::setWelcomed(bool v) {
+    assign(m_welcomed, v, kWelcomed, &Prefs::welcomedChanged);
+}

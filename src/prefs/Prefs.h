@@ -37,7 +37,7 @@ class Prefs : public QObject {
     Q_PROPERTY(bool sway READ sway WRITE setSway NOTIFY swayChanged)
     Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
 
-public:
+  public:
     // The user's settings file: ~/.config/Handwick/Handwick.ini (XDG_CONFIG_HOME honoured).
     static QString defaultFile();
 
@@ -77,7 +77,7 @@ public:
     void setSway(bool value);
     void setWelcomed(bool value);
 
-signals:
+  signals:
     void handIDChanged();
     void laserChanged();
     void handSizeChanged();
@@ -94,7 +94,7 @@ signals:
     void swayChanged();
     void welcomedChanged();
 
-private:
+  private:
     template <typename T> void assign(T& field, T value, const char* key, void (Prefs::*changed)());
     void load();
 

@@ -65,7 +65,8 @@ SinkVoiceFactory::SinkVoiceFactory()
     m_anchor->moveToThread(m_thread);
     QObject::connect(m_thread, &QThread::finished, m_anchor, &QObject::deleteLater);
     m_thread->start();
-    if (auto* app = QCoreApplication::instance(); app && app->thread() == QThread::currentThread()) {
+    if (auto* app = QCoreApplication::instance();
+        app && app->thread() == QThread::currentThread()) {
         m_quitWatch = std::make_unique<QObject>();
         QObject::connect(app, &QCoreApplication::aboutToQuit, m_quitWatch.get(),
                          [this] { shutDown(); });

@@ -27,7 +27,8 @@ class TestTray : public QObject {
         app.rebuildMenu(menu);
         const QStringList off{"Turn Pointer On", "Clear Drawing", "", "Quit Handwick"};
         QStringList titles;
-        for (QAction* action : menu.actions()) titles << action->text();
+        for (QAction* action : menu.actions())
+            titles << action->text();
         QCOMPARE(titles, off);
         QCOMPARE(menu.actions().front()->shortcut(), QKeySequence("Ctrl+Alt+H"));
         menu.actions().front()->trigger();

@@ -34,7 +34,8 @@ QPoint control(const QRect& panel, int centreInCapsule) {
 enum Centre { laser = 62, highlighter = 149, sun = 335, spotlight = 491, sound = 605 };
 
 QVariant stored(Handwick& h, const char* key) {
-    return QSettings(h.app.home() + "/config/Handwick/Handwick.ini", QSettings::IniFormat).value(key);
+    return QSettings(h.app.home() + "/config/Handwick/Handwick.ini", QSettings::IniFormat)
+        .value(key);
 }
 } // namespace
 
@@ -109,9 +110,11 @@ class E2eToolbar : public QObject {
         const QSize screen = XProbe().screenSize();
         const int half = screen.width() / 2;
         const auto monitor = [&](const char* name, int x, const char* output) {
-            return QProcess::execute("xrandr", {"--setmonitor", name,
-                                                QString("%1/170x%2/260+%3+0").arg(half).arg(screen.height()).arg(x),
-                                                output}) == 0;
+            return QProcess::execute(
+                       "xrandr",
+                       {"--setmonitor", name,
+                        QString("%1/170x%2/260+%3+0").arg(half).arg(screen.height()).arg(x),
+                        output}) == 0;
         };
         QVERIFY(monitor("left", 0, "screen") && monitor("right", half, "none"));
         const auto restore = qScopeGuard([] {

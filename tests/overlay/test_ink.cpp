@@ -27,7 +27,8 @@ QImage rendered(const LayerPtr& layer, double scale = 1.0) {
 bool inked(const QImage& image, QPointF p) {
     const QColor c = image.pixelColor(int(p.x()), int(120 - p.y())), ink = ns(InkColor::coral);
     return std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) +
-               std::abs(c.blue() - ink.blue()) < 90;
+               std::abs(c.blue() - ink.blue()) <
+           90;
 }
 
 QImage stroke(Tool tool, const Points& points, bool straight = false, double width = 5) {
@@ -43,14 +44,15 @@ class TestInk : public QObject {
   private slots:
     // Qt drops a zero-length segment: a stroke that goes nowhere must still leave a dot.
     void aStrokeThatGoesNowhereIsARoundDot() {
-        for (const auto& [points, straight] :
-             {std::pair{Points{{50, 50}}, false}, {Points{{50, 50}, {80, 20}, {50, 50}}, true},
-              {Points{{50, 50}, {50, 50}, {50, 50}}, false}}) {
+        for (const auto& [points, straight] : {std::pair{Points{{50, 50}}, false},
+                                               {Points{{50, 50}, {80, 20}, {50, 50}}, true},
+                                               {Points{{50, 50}, {50, 50}, {50, 50}}, false}}) {
             const QImage image = stroke(Tool::pen, points, straight, 10);
             QVERIFY(inked(image, {50, 50}) && inked(image, {46, 50}) && inked(image, {50, 53}));
             QVERIFY(!inked(image, {57, 50}) && !inked(image, {50, 43}));
         }
-        for (Tool tool : allCases<Tool>()) QVERIFY(Ink::path(tool, {}, false, 5).isEmpty());
+        for (Tool tool : allCases<Tool>())
+            QVERIFY(Ink::path(tool, {}, false, 5).isEmpty());
     }
 
     void straightModeIgnoresTheWayThere() {
@@ -64,7 +66,7 @@ class TestInk : public QObject {
         const QImage arrow = stroke(Tool::arrow, {{20, 60}, {90, 10}, {200, 60}});
         QVERIFY(inked(arrow, {20, 60}) && inked(arrow, {110, 60}) && !inked(arrow, {90, 10}));
         QVERIFY(inked(arrow, {185, 66}) && inked(arrow, {185, 54})); // the head is wide
-        QVERIFY(!inked(arrow, {40, 66}));                             // the shaft is not
+        QVERIFY(!inked(arrow, {40, 66}));                            // the shaft is not
         QPainterPath box = Ink::path(Tool::box, {{10, 20}, {500, -300}, {110, 80}}, false, 5);
         QCOMPARE(box, Ink::path(Tool::box, {{110, 20}, {10, 80}}, false, 5));
         QCOMPARE(box.boundingRect(), QRectF(10, 20, 100, 60));
@@ -99,7 +101,8 @@ class TestInk : public QObject {
             image.fill(Qt::white);
             QPainter painter(&image);
             const QPoint at(int(looked.x()), int(100 - looked.y()));
-            LayerRenderer::paint(painter, *root, QRegion(QRect(at - QPoint(10, 10), QSize(20, 20))));
+            LayerRenderer::paint(painter, *root,
+                                 QRegion(QRect(at - QPoint(10, 10), QSize(20, 20))));
             painter.end();
             QCOMPARE(image.pixelColor(at).name(), ns(InkColor::coral).name());
         }
@@ -108,14 +111,17 @@ class TestInk : public QObject {
     // Dark digits on the light colours, white on the others, centred on the disc.
     void badgeDigitsAreLegibleAndCentred() {
         for (const auto& [color, number, digits] :
-             {std::tuple{InkColor::coral, 1, QColor(Qt::white)}, {InkColor::sun, 7, QColor(Qt::black)},
-              {InkColor::lime, 10, QColor(Qt::black)}, {InkColor::sky, 23, QColor(Qt::white)}}) {
+             {std::tuple{InkColor::coral, 1, QColor(Qt::white)},
+              {InkColor::sun, 7, QColor(Qt::black)},
+              {InkColor::lime, 10, QColor(Qt::black)},
+              {InkColor::sky, 23, QColor(Qt::white)}}) {
             double now = 1;
             MediaClock::setSource([&] { return now; });
             const LayerPtr badge = Ink::step(number, {60, 60}, color, 2.0);
             QCOMPARE(badge->frame(), QRectF(43, 43, 34, 34));
             QCOMPARE(badge->value("step"), QVariant(number)); // undo reads it back
-            QCOMPARE(dynamic_cast<TextLayer*>(badge->sublayers().at(0).get())->foregroundColor(), digits);
+            QCOMPARE(dynamic_cast<TextLayer*>(badge->sublayers().at(0).get())->foregroundColor(),
+                     digits);
             now = 10; // popped in
             LayerAnimator::advance();
             const QImage image = rendered(badge, 2.0);
@@ -125,7 +131,8 @@ class TestInk : public QObject {
                 for (int x = 2 * 47; x < 2 * 73; ++x) {
                     const QColor p = image.pixelColor(x, y);
                     if (std::abs(p.red() - digits.red()) + std::abs(p.green() - digits.green()) +
-                            std::abs(p.blue() - digits.blue()) < 60)
+                            std::abs(p.blue() - digits.blue()) <
+                        60)
                         box |= QRect(x, y, 1, 1);
                 }
             QVERIFY(box.height() >= 18);

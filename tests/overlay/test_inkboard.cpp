@@ -18,7 +18,8 @@ class TestInkBoard : public QObject {
     Prefs& prefs() { return settings->prefs; }
     void drag(std::vector<QPointF> points, bool straight = false) {
         board->down(points.front(), *view);
-        for (size_t i = 1; i < points.size(); ++i) board->dragged(points[i], straight, *view);
+        for (size_t i = 1; i < points.size(); ++i)
+            board->dragged(points[i], straight, *view);
         board->up(*view);
     }
     void badge(QPointF at = {100, 100}) {
@@ -36,8 +37,10 @@ class TestInkBoard : public QObject {
 
     // Strictly beyond 3 points starts a stroke; a click tool never draws.
     void aDragStartsOnlyBeyondThreePoints() {
-        for (const auto& [tool, to, draws] : {std::tuple{Tool::pen, 3.0, false}, {Tool::pen, 3.01, true},
-                                              {Tool::box, 50.0, true}, {Tool::steps, 50.0, false}}) {
+        for (const auto& [tool, to, draws] : {std::tuple{Tool::pen, 3.0, false},
+                                              {Tool::pen, 3.01, true},
+                                              {Tool::box, 50.0, true},
+                                              {Tool::steps, 50.0, false}}) {
             init();
             prefs().setTool(tool);
             board->down({10, 10}, *view);

@@ -46,8 +46,8 @@ class TestMotion : public QObject {
         v.use(spriteOf({120, 152}, {58, 14}, {65, 139}), "classic", 152);
         const QPointF mouse(400, 300);
         v.arm->setPosition(mouse);
-        for (const auto& [angle, squash] : {std::pair{0.36, 1.0}, {0.36, 0.9}, {0.91, 1.0},
-                                            {-0.19, 0.95}}) {
+        for (const auto& [angle, squash] :
+             {std::pair{0.36, 1.0}, {0.36, 0.9}, {0.91, 1.0}, {-0.19, 0.95}}) {
             v.arm->setTransform(QTransform().rotateRadians(angle).scale(squash, squash));
             QVERIFY(near(v.arm->mapToRoot({58, 152 - 14}), mouse));
             QVERIFY(v.arm->mapToRoot({65, 152 - 139}).y() < mouse.y()); // the wrist hangs below
@@ -62,7 +62,8 @@ class TestMotion : public QObject {
         QVERIFY(std::abs(QLineF(top, wrist).length() - 15.2) < 1e-6);
         const QPointF along = wrist - tip, out = far - wrist;
         QVERIFY(QPointF::dotProduct(along, out) > 0);
-        QVERIFY(std::abs(along.x() * out.y() - along.y() * out.x()) < 1e-6 * QLineF({}, out).length());
+        QVERIFY(std::abs(along.x() * out.y() - along.y() * out.x()) <
+                1e-6 * QLineF({}, out).length());
         v.use(spriteOf({20, 30}, {10, 2}, {11, 28}), "classic", 30); // never thinner than 6 points
         QCOMPARE(v.stick->bounds().width(), 6.0);
         QVERIFY(v.shows("classic", 30) && !v.shows("classic", 152) && !v.shows("neon", 30));
@@ -74,7 +75,8 @@ class TestMotion : public QObject {
                                  ScreenSpace::frameToModel({0, 1080, 1920, 1080}, main)};
         const auto screen = [&](QPointF qtMouse) { // 0 main, 1 below it, -1 none, 2 both
             const QPointF mouse = ScreenSpace::toModel(qtMouse, main);
-            const bool a = ScreenSpace::holds(frames[0], mouse), b = ScreenSpace::holds(frames[1], mouse);
+            const bool a = ScreenSpace::holds(frames[0], mouse),
+                       b = ScreenSpace::holds(frames[1], mouse);
             return a && b ? 2 : a ? 0 : b ? 1 : -1;
         };
         QCOMPARE(screen({500, 0}), 0); // the top row shows the hand too
@@ -99,7 +101,8 @@ class TestMotion : public QObject {
         Motion m;
         m.reset({0, 0});
         double maxTilt = 0;
-        double t = run(m, 1, 0.6, true, [](double t) { return QPointF(20000 * (t - 1), 0); }, &maxTilt);
+        double t = run(
+            m, 1, 0.6, true, [](double t) { return QPointF(20000 * (t - 1), 0); }, &maxTilt);
         QVERIFY(m.angle < Motion::restAngle);         // moving right lowers the angle
         QVERIFY(maxTilt <= Motion::tiltLimit * 1.35); // spring overshoot only
         const QPointF stop(20000 * (t - 1), 0);
@@ -131,7 +134,8 @@ class TestMotion : public QObject {
         m.step(1, {0, 0}, true, false);
         m.step(2, {1000, -500}, true, false); // a long step must not overshoot
         QVERIFY(m.spot.x() > 0 && m.spot.x() < 1000 && m.spot.y() < 0 && m.spot.y() > -500);
-        const double t = run(m, 2, 1, true, [](double t) { return QPointF(100 * t, 0); }, nullptr, true);
+        const double t = run(
+            m, 2, 1, true, [](double t) { return QPointF(100 * t, 0); }, nullptr, true);
         QVERIFY(t - m.trailPoints.front().time <= Motion::trailLifetime + 1e-9);
         QCOMPARE(int(m.trailPoints.size()), 11); // 0.18 s of 60 Hz frames
         m.step(t + 1.0 / 60, {0, 0}, true, false);

@@ -189,7 +189,8 @@ class TestPointer : public QObject {
         QTest::addColumn<QString>("characters");
         QTest::addColumn<KeyCommands::Command>("command");
         const int ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
-        const auto row = [](const char* name, int key, int m, const char* chars, KeyCommands::Command c) {
+        const auto row = [](const char* name, int key, int m, const char* chars,
+                            KeyCommands::Command c) {
             QTest::newRow(name) << key << m << QString(chars) << c;
         };
         row("Escape with anything", Qt::Key_Escape, ctrl | alt, "", {Action::turnOff});
@@ -214,7 +215,8 @@ class TestPointer : public QObject {
         QFETCH(int, modifiers);
         QFETCH(QString, characters);
         QFETCH(KeyCommands::Command, command);
-        QCOMPARE(KeyCommands::commandFor(key, Qt::KeyboardModifiers(modifiers), characters), command);
+        QCOMPARE(KeyCommands::commandFor(key, Qt::KeyboardModifiers(modifiers), characters),
+                 command);
     }
 
     // Ctrl turns a letter's text into a control character, which must not
@@ -224,7 +226,7 @@ class TestPointer : public QObject {
         QCOMPARE(KeyCharacters::fromQtKey(Qt::Key_Return, Qt::NoModifier, "\r"), "");
         QCOMPARE(X11KeyCharacters::keysymText(0xe9), "é");
         QCOMPARE(X11KeyCharacters::keysymText(0x10020ac), "€");
-        QCOMPARE(X11KeyCharacters::keysymText(0xff08), ""); // BackSpace
+        QCOMPARE(X11KeyCharacters::keysymText(0xff08), "");    // BackSpace
         QCOMPARE(X11KeyCharacters::keysymText(0x1200000), ""); // beyond Unicode
     }
 
