@@ -4,42 +4,42 @@
 <context>
     <name>App</name>
     <message>
-        <location filename="../src/app/App.cpp" line="40"/>
+        <location filename="../src/app/App.cpp" line="46"/>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="45"/>
+        <location filename="../src/app/App.cpp" line="51"/>
         <source>No compositor is running, so the pointer cannot be drawn see-through over your windows. Turn on your desktop&apos;s compositing (or start one, such as picom) and start Handwick again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="63"/>
+        <location filename="../src/app/App.cpp" line="74"/>
         <source>Turn Pointer Off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="63"/>
+        <location filename="../src/app/App.cpp" line="74"/>
         <source>Turn Pointer On</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="66"/>
+        <location filename="../src/app/App.cpp" line="77"/>
         <source>Clear Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="69"/>
+        <location filename="../src/app/App.cpp" line="80"/>
         <source>Quit Handwick</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="76"/>
+        <location filename="../src/app/App.cpp" line="87"/>
         <source>Pointer on</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="76"/>
+        <location filename="../src/app/App.cpp" line="87"/>
         <source>Pointer off</source>
         <translation type="unfinished"></translation>
     </message>
@@ -47,17 +47,17 @@
 <context>
     <name>CustomHand</name>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="102"/>
+        <location filename="../src/handart/CustomHand.cpp" line="86"/>
         <source>This file is not a picture Handwick can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="105"/>
+        <location filename="../src/handart/CustomHand.cpp" line="89"/>
         <source>No hand found in this photo. A plain background helps.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="108"/>
+        <location filename="../src/handart/CustomHand.cpp" line="92"/>
         <source>Handwick could not save your hand. Check that there is free space and try again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -83,102 +83,102 @@
 <context>
     <name>HandSkin</name>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="17"/>
+        <location filename="../src/handart/HandSkin.cpp" line="16"/>
         <source>Classic</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="17"/>
+        <location filename="../src/handart/HandSkin.cpp" line="16"/>
         <source>Warm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="18"/>
+        <location filename="../src/handart/HandSkin.cpp" line="17"/>
         <source>Cobalt</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="18"/>
+        <location filename="../src/handart/HandSkin.cpp" line="17"/>
         <source>Light</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="19"/>
+        <location filename="../src/handart/HandSkin.cpp" line="18"/>
         <source>Tan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="19"/>
+        <location filename="../src/handart/HandSkin.cpp" line="18"/>
         <source>Deep</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="20"/>
+        <location filename="../src/handart/HandSkin.cpp" line="19"/>
         <source>Mint</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="20"/>
+        <location filename="../src/handart/HandSkin.cpp" line="19"/>
         <source>Lavender</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="21"/>
+        <location filename="../src/handart/HandSkin.cpp" line="20"/>
         <source>Lemon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="21"/>
+        <location filename="../src/handart/HandSkin.cpp" line="20"/>
         <source>Coral</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="22"/>
+        <location filename="../src/handart/HandSkin.cpp" line="21"/>
         <source>Night</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="22"/>
+        <location filename="../src/handart/HandSkin.cpp" line="21"/>
         <source>Gold</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="23"/>
+        <location filename="../src/handart/HandSkin.cpp" line="22"/>
         <source>Chrome</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="23"/>
+        <location filename="../src/handart/HandSkin.cpp" line="22"/>
         <source>Candy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="24"/>
+        <location filename="../src/handart/HandSkin.cpp" line="23"/>
         <source>Ocean</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="24"/>
+        <location filename="../src/handart/HandSkin.cpp" line="23"/>
         <source>Neon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="25"/>
+        <location filename="../src/handart/HandSkin.cpp" line="24"/>
         <source>Pixel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="25"/>
+        <location filename="../src/handart/HandSkin.cpp" line="24"/>
         <source>Ghost</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="26"/>
+        <location filename="../src/handart/HandSkin.cpp" line="25"/>
         <source>Robot</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/HandSkin.cpp" line="28"/>
+        <location filename="../src/handart/HandSkin.cpp" line="27"/>
         <source>Your Hand</source>
         <translation type="unfinished"></translation>
     </message>
@@ -274,6 +274,54 @@
     <message>
         <location filename="../src/prefs/Tool.h" line="13"/>
         <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarView</name>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="46"/>
+        <source>Choose a hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="50"/>
+        <source>Laser dot (L)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="58"/>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="78"/>
+        <source>Spotlight (S)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="82"/>
+        <source>Undo (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="85"/>
+        <source>Clear the drawing (Backspace)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="92"/>
+        <source>Turn off (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="145"/>
+        <source>Turn the tap sound on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ToolbarView.cpp" line="145"/>
+        <source>Mute the tap sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
