@@ -3,6 +3,7 @@
 #include "handart/HandSkin.h"
 #include "handart/HandSprites.h"
 #include "prefs/Prefs.h"
+#include "ui/Surface.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -16,10 +17,6 @@ constexpr double kPictureScale = 2;
 constexpr double kCornerRadius = 12;
 constexpr double kRingWidth = 2;
 
-QColor withAlpha(QColor color, double alpha) {
-    color.setAlphaF(float(alpha));
-    return color;
-}
 } // namespace
 
 // One hand to choose: its picture on a rounded plate, tinted and ringed while chosen.
@@ -54,9 +51,9 @@ class HandCell : public QAbstractButton {
         const QRectF area = rect();
         QPainterPath plate;
         plate.addRoundedRect(area, kCornerRadius, kCornerRadius);
-        painter.fillPath(plate, m_selected
-                                    ? withAlpha(accent, 0.22)
-                                    : withAlpha(palette().color(QPalette::WindowText), 0.05));
+        painter.fillPath(
+            plate, m_selected ? Surface::withAlpha(accent, 0.22)
+                              : Surface::withAlpha(palette().color(QPalette::WindowText), 0.05));
         if (m_selected) {
             // Inside the plate's edge, so neighbouring cells never overlap.
             const double inset = kRingWidth / 2;

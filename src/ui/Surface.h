@@ -11,6 +11,12 @@
 class QPainter;
 
 namespace Surface {
+// `color` at `alpha` opacity: the washes and rings drawn over the surface.
+inline QColor withAlpha(QColor color, double alpha) {
+    color.setAlphaF(float(alpha));
+    return color;
+}
+
 // Room around a surface for its shadow (blur plus drop), in points.
 constexpr int kShadowMargin = 14;
 

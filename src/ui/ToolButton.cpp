@@ -1,6 +1,7 @@
 #include "ui/ToolButton.h"
 #include "common/Shadow.h"
 #include "ui/Icons.h"
+#include "ui/Surface.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -20,10 +21,6 @@ constexpr double kShadowBlur = 1;
 constexpr double kShadowDrop = 0.5;
 constexpr double kFaintContrast = 0.25;
 
-QColor withAlpha(QColor color, double alpha) {
-    color.setAlphaF(float(alpha));
-    return color;
-}
 } // namespace
 
 ToolButton::ToolButton(QWidget* parent) : QAbstractButton(parent) {
@@ -79,7 +76,7 @@ void ToolButton::paintEvent(QPaintEvent*) {
     if (m_active)
         painter.fillPath(plate, tint());
     else if (isDown())
-        painter.fillPath(plate, withAlpha(text, 0.12));
+        painter.fillPath(plate, Surface::withAlpha(text, 0.12));
 
     if (!m_picture.isNull()) {
         const QSizeF size = m_picture.deviceIndependentSize();
@@ -147,14 +144,14 @@ void SwatchButton::paintEvent(QPaintEvent*) {
         // A dot about as light as the toolbar (the dark ink on a dark theme)
         // would vanish, and so would the white ring on a light one; a faint
         // edge keeps either visible.
-        painter.setPen(QPen(withAlpha(palette().color(QPalette::WindowText), 0.35), 1));
+        painter.setPen(QPen(Surface::withAlpha(palette().color(QPalette::WindowText), 0.35), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(dot.adjusted(0.5, 0.5, -0.5, -0.5));
     }
     if (m_chosen) {
         // The ring lies inside the dot's edge, so the dot keeps its size.
         const double inset = kRingWidth / 2;
-        painter.setPen(QPen(withAlpha(Qt::white, 0.9), kRingWidth));
+        painter.setPen(QPen(Surface::withAlpha(Qt::white, 0.9), kRingWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(dot.adjusted(inset, inset, -inset, -inset));
     }
