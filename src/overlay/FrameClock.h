@@ -22,8 +22,6 @@ class FrameClock : public QObject {
     void wake();
 
     bool isValid() const { return bool(m_frame); }
-    bool isFiring() const { return m_timer.isActive() || m_inFrame; }
-    double period() const { return m_periodNs / 1e6; }
 
   private:
     void fire();

@@ -22,7 +22,6 @@ class ActiveWindow {
     // Activates the noted window if it still exists, then forgets it.
     void reactivate();
 
-    WindowId remembered() const { return m_remembered; }
 
   private:
     WindowActivation& desktop();
