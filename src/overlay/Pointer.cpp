@@ -79,7 +79,6 @@ void Pointer::turnOff() {
     m_ink.clear();
     dropWindows();
     if (m_toolbar) m_toolbar->hide();
-    m_overToolbar = false;
     m_activeWindow.reactivate();
     emit isOnChanged(false);
 }
@@ -156,6 +155,7 @@ void Pointer::wake() {
 
 void Pointer::buildWindows() {
     dropWindows();
+    m_overToolbar = false; // new windows start with the hand's blank cursor
     for (QScreen* screen : ScreenSpace::screensMainFirst())
         m_windows.push_back(std::make_unique<OverlayWindow>(screen, *this, m_stats));
 }
