@@ -22,7 +22,6 @@ class ActiveWindow {
     // Activates the noted window if it still exists, then forgets it.
     void reactivate();
 
-
   private:
     WindowActivation& desktop();
 

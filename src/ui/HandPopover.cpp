@@ -62,9 +62,13 @@ void HandPopover::dismiss() {
 }
 
 void HandPopover::hideEvent(QHideEvent* event) {
+    if (!m_swallowing) stopWatching();
+    QWidget::hideEvent(event);
+}
+
+void HandPopover::stopWatching() {
     if (m_watching) qApp->removeEventFilter(this);
     m_watching = false;
-    QWidget::hideEvent(event);
 }
 
 void HandPopover::resizeEvent(QResizeEvent* event) {
@@ -123,6 +127,16 @@ void HandPopover::paintEvent(QPaintEvent*) {
 }
 
 bool HandPopover::eventFilter(QObject* watched, QEvent* event) {
+    if (m_swallowing) {
+        // The rest of the click that closed the chooser: not a tap, not a stroke.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonRelease) {
+            m_swallowing = false;
+            if (!isVisible()) stopWatching();
+            return true;
+        }
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) return true;
+    }
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         dismiss();
@@ -133,7 +147,11 @@ bool HandPopover::eventFilter(QObject* watched, QEvent* event) {
         const bool onAnchor =
             m_anchor && QRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size()).contains(at);
         // The anchor's own click closes the chooser through toggle().
-        if (!frameGeometry().contains(at) && !onAnchor) dismiss();
+        if (!frameGeometry().contains(at) && !onAnchor) {
+            m_swallowing = true;
+            dismiss();
+            return true; // a click elsewhere only closes the chooser
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -42,6 +42,7 @@ class HandPopover : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void stopWatching();
     void place();
     QPainterPath outline(double inset) const;
 
@@ -50,4 +51,6 @@ class HandPopover : public QWidget {
     double m_arrowX = 0; // the arrow tip's x in this window
     QImage m_shadow;
     bool m_watching = false;
+    // Until the button comes up again after an outside click closed the chooser.
+    bool m_swallowing = false;
 };
