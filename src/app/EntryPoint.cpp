@@ -39,10 +39,7 @@ int run(int argc, char** argv) {
     const QStringList args = arguments(argc, argv);
 
     if (const auto dir = valueAfter(args, QStringLiteral("--render-hands")))
-        return runWithoutWindows(argc, argv, [&] {
-            DevTools::renderHands(*dir);
-            return 0;
-        });
+        return runWithoutWindows(argc, argv, [&] { return DevTools::renderHands(*dir) ? 0 : 1; });
 
     // Without a file name the import fails with its own message.
     if (args.contains(QStringLiteral("--import-hand")))

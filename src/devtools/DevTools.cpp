@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <tuple>
 
 namespace DevTools {
 namespace {
@@ -49,13 +50,22 @@ void printLine(const QString& line) {
 }
 } // namespace
 
-void renderHands(const QString& dir) {
-    QDir().mkpath(dir); // a failure shows up as files not written
+bool renderHands(const QString& dir) {
     const QDir folder(dir);
-    // Writing is best effort: these are pictures for documentation.
-    handSheet(0.95, Qt::black).save(folder.filePath(QStringLiteral("hands-light.png")), "PNG");
-    handSheet(0.12, Qt::white).save(folder.filePath(QStringLiteral("hands-dark.png")), "PNG");
+    bool written = QDir().mkpath(dir) && folder.exists();
+    for (const auto& [name, grey, label] : {std::tuple{"hands-light.png", 0.95, QColor(Qt::black)},
+                                            {"hands-dark.png", 0.12, QColor(Qt::white)}})
+        written =
+            written && handSheet(grey, label).save(folder.filePath(QLatin1String(name)), "PNG");
+    if (!written) {
+        // A folder that cannot be made or written must not look like success.
+        std::fputs(qPrintable(QStringLiteral("handwick: cannot write the hand sheets into %1\n")
+                                  .arg(QDir::toNativeSeparators(dir))),
+                   stderr);
+        return false;
+    }
     printLine(QStringLiteral("wrote ") + dir);
     printLine(QStringLiteral("EXIT 0"));
+    return true;
 }
 } // namespace DevTools
