@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <exception>
 
 struct CustomHand::Outcome {
     enum class Failure { none, notPicture, noHand, notSaved };
@@ -52,7 +53,13 @@ CustomHand::Outcome CustomHand::prepare(const QString& path) {
         outcome.failure = Outcome::Failure::notPicture;
         return outcome;
     }
-    const std::optional<QImage> cut = CutOut::make(*photo);
+    std::optional<QImage> cut;
+    try {
+        cut = CutOut::make(*photo);
+    } catch (const std::exception&) {
+        // Whatever the image library objects to, the import fails with a
+        // message; nothing may end the program from the worker thread.
+    }
     photo.reset();
     if (!cut) {
         outcome.failure = Outcome::Failure::noHand;

@@ -47,9 +47,18 @@ std::optional<QImage> cutOutByAlpha(const QImage& photo, const cv::Mat& rgba) {
     return crop;
 }
 
+double workingFactor(const cv::Mat& rgba) {
+    return std::min(1.0, double(CutOut::kWorkingSide) / std::max(rgba.cols, rgba.rows));
+}
+
+// A strip of a picture (1300 × 1). Shrunk to the working size it would have
+// no rows at all; nothing in it could be a hand anyway.
+bool tooThin(const cv::Mat& rgba) {
+    return std::min(rgba.cols, rgba.rows) * workingFactor(rgba) < CutOut::kThinnestSide;
+}
+
 cv::Mat workingCopy(const cv::Mat& rgba) {
-    const double factor =
-        std::min(1.0, double(CutOut::kWorkingSide) / std::max(rgba.cols, rgba.rows));
+    const double factor = workingFactor(rgba);
     cv::Mat small, rgb;
     cv::resize(rgba, small, cv::Size(), factor, factor, cv::INTER_AREA);
     cv::cvtColor(small, rgb, cv::COLOR_RGBA2RGB);
@@ -119,6 +128,7 @@ std::optional<QImage> CutOut::make(const QImage& photo) {
     if (photo.isNull()) return std::nullopt;
     const QImage image = rgbaOf(photo);
     const cv::Mat rgba = wrap(image);
+    if (tooThin(rgba)) return std::nullopt;
     if (hasOwnTransparency(rgba)) return cutOutByAlpha(image, rgba);
 
     const cv::Mat mask = ForegroundMask::find(workingCopy(rgba));
@@ -130,7 +140,7 @@ QImage CutOut::subjectMask(const QImage& photo) {
     if (photo.isNull()) return {};
     const QImage image = rgbaOf(photo);
     const cv::Mat rgba = wrap(image);
-    if (hasOwnTransparency(rgba)) return {};
+    if (tooThin(rgba) || hasOwnTransparency(rgba)) return {};
     const cv::Mat mask = ForegroundMask::find(workingCopy(rgba));
     if (mask.empty()) return {};
     QImage out(mask.cols, mask.rows, QImage::Format_Grayscale8);

@@ -8,6 +8,8 @@ namespace CutOut {
 constexpr int kMaxHeight = 600;
 // The subject is looked for in a copy whose longer side is at most this long.
 constexpr int kWorkingSide = 640;
+// Pictures whose short side would shrink below this in the working copy hold no hand.
+constexpr int kThinnestSide = 16;
 
 // The subject as 8-bit RGBA (sRGB, not premultiplied) with a transparent
 // background, cropped to the subject. Nothing when no subject stands out.
