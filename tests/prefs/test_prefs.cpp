@@ -79,10 +79,11 @@ class TestPrefs : public QObject {
         QTest::addColumn<QList<double>>("read"); // pen width, fade, volume, spotlight radius
         QTest::newRow("nan") << QByteArray("nan") << QList<double>{5, 0, 0.6, 150};
         QTest::newRow("inf") << QByteArray("inf") << QList<double>{200, 86400, 1, 10000};
-        QTest::newRow("-inf") << QByteArray("-inf") << QList<double>{0, 0, 0, 0};
+        QTest::newRow("-inf") << QByteArray("-inf")
+                              << QList<double>{2, 0, 0, 80}; // the smallest the settings offer
         QTest::newRow("huge") << QByteArray("1e300") << QList<double>{200, 86400, 1, 10000};
         QTest::newRow("not a number") << QByteArray("wide") << QList<double>{5, 0, 0.6, 150};
-        QTest::newRow("in range") << QByteArray("0.5") << QList<double>{0.5, 0.5, 0.5, 0.5};
+        QTest::newRow("in range") << QByteArray("0.5") << QList<double>{2, 0.5, 0.5, 80};
     }
     void numbersAreHandedOutSafeWhileTheFileKeepsThem() {
         QFETCH(QByteArray, stored);
