@@ -29,7 +29,6 @@ template <typename T> QVariant toStored(const T& value) {
 }
 } // namespace
 
-// TODO(root): remove
 QString Prefs::defaultFile() {
     const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Handwick"),
                           QStringLiteral("Handwick"));
