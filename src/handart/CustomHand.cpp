@@ -16,7 +16,6 @@ struct CustomHand::Outcome {
     QByteArray png;
 };
 
-// TODO(root): remove
 QString CustomHand::defaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Handwick/custom-hand.png");

@@ -6,7 +6,6 @@ std::unique_ptr<VoiceFactory> defaultVoiceFactory() {
     return std::make_unique<SinkVoiceFactory>();
 }
 
-// TODO(root): remove
 SoundBank::SoundBank(std::unique_ptr<VoiceFactory> factory, QObject* parent)
     : QObject(parent), m_factory(std::move(factory)) {}
 
