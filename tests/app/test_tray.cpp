@@ -25,11 +25,10 @@ class TestTray : public QObject {
         App app(pointer, board, keys);
         QMenu menu;
         app.rebuildMenu(menu);
-        const QStringList off{"Turn Pointer On", "Clear Drawing", "", "Quit Handwick"};
         QStringList titles;
         for (QAction* action : menu.actions())
             titles << action->text();
-        QCOMPARE(titles, off);
+        QCOMPARE(titles, (QStringList{"Turn Pointer On", "Clear Drawing", "", "Quit Handwick"}));
         QCOMPARE(menu.actions().front()->shortcut(), QKeySequence("Ctrl+Alt+H"));
         menu.actions().front()->trigger();
         QVERIFY(pointer.isOn());
@@ -40,8 +39,7 @@ class TestTray : public QObject {
     }
 
     void ctrlOrAltClickOpensTheMenu() {
-        QVERIFY(!App::clickOpensMenu(Qt::NoModifier));
-        QVERIFY(!App::clickOpensMenu(Qt::ShiftModifier));
+        QVERIFY(!App::clickOpensMenu(Qt::NoModifier) && !App::clickOpensMenu(Qt::ShiftModifier));
         QVERIFY(App::clickOpensMenu(Qt::ControlModifier));
         QVERIFY(App::clickOpensMenu(Qt::AltModifier | Qt::ShiftModifier));
     }

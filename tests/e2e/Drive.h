@@ -6,7 +6,10 @@
 #include "XProbe.h"
 
 #include <QColor>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QVariantMap>
+#include <QWidget>
 #include <functional>
 
 struct xcb_connection_t;
@@ -22,6 +25,10 @@ inline void press(const QString& keys) {
 inline void moveMouse(QPoint p) {
     xdo("mousemove " + at(p));
 }
+// Runs xrandr with space-separated arguments ("--delmonitor extra").
+inline bool xrandr(const QString& args) {
+    return QProcess::execute("xrandr", args.split(' ')) == 0;
+}
 // Polls `check` while the event loop runs, up to `ms` milliseconds.
 bool waitFor(const std::function<bool()>& check, int ms = 5000);
 // Whether session.sh started the session without this part ("tray", "compositor", "sound").
@@ -30,6 +37,21 @@ bool sessionWithout(const char* part);
 bool near(const QColor& a, const QColor& b, int tolerance);
 // Saves `image` as NAME.png in $HANDWICK_E2E_SHOTS when that is set, to look at.
 void keep(const QImage& image, const QString& name);
+
+// Another program's window: counts the mouse presses and keys it gets.
+class TargetWindow : public QWidget {
+  public:
+    int presses = 0;
+    QList<int> keys;
+    TargetWindow() {
+        resize(360, 240);
+        show();
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void keyPressEvent(QKeyEvent* event) override { keys << event->key(); }
+};
 
 // Another program holding Ctrl+Alt+`letter` for as long as this object lives.
 class KeyHolder {

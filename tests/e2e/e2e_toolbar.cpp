@@ -6,18 +6,9 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
-#include <QWidget>
 #include <optional>
 
 namespace {
-// Another program's window, which has the keyboard before the pointer comes up.
-struct TargetWindow : QWidget {
-    TargetWindow() {
-        resize(300, 200);
-        show();
-    }
-};
-
 // The toolbar panel: the one window of the program that is neither an overlay
 // nor a menu, as wide as a toolbar.
 std::optional<QRect> toolbarOf(Handwick& h) {
@@ -109,18 +100,10 @@ class E2eToolbar : public QObject {
     void itSitsOnTheScreenHoldingTheMouse() {
         const QSize screen = XProbe().screenSize();
         const int half = screen.width() / 2;
-        const auto monitor = [&](const char* name, int x, const char* output) {
-            return QProcess::execute(
-                       "xrandr",
-                       {"--setmonitor", name,
-                        QString("%1/170x%2/260+%3+0").arg(half).arg(screen.height()).arg(x),
-                        output}) == 0;
-        };
-        QVERIFY(monitor("left", 0, "screen") && monitor("right", half, "none"));
-        const auto restore = qScopeGuard([] {
-            QProcess::execute("xrandr", {"--delmonitor", "right"});
-            QProcess::execute("xrandr", {"--delmonitor", "left"});
-        });
+        const QString monitor = QString("--setmonitor %1 %2/170x%3/260+%4+0 %5");
+        QVERIFY(xrandr(monitor.arg("left").arg(half).arg(screen.height()).arg(0).arg("screen")));
+        QVERIFY(xrandr(monitor.arg("right").arg(half).arg(screen.height()).arg(half).arg("none")));
+        const auto restore = qScopeGuard([] { xrandr("--delmonitor right --delmonitor left"); });
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         moveMouse({half + half / 2, 200});

@@ -1,16 +1,11 @@
 #!/usr/bin/env bash
-# Runs a command inside a private X desktop session and returns its exit code.
-#
 #   session.sh [--no-compositor] [--no-tray] [--no-sound] [--size WxH] [--] command [args…]
-#
-# Starts Xvfb on a free display (it picks one itself, so sessions run side by
-# side), openbox, picom (xrender), tint2 (a panel with a system tray) and
-# PulseAudio with a null sink named "nul", each ended by its PID on exit. The
-# command gets DISPLAY, a HOME, XDG folders and a sound server of its own, and
-# HANDWICK_E2E_WITHOUT naming the parts left out ("compositor tray sound").
-# Logs are printed only when something fails; HANDWICK_E2E_KEEP=1 keeps them.
-# The helper `xtool` (built with the tests) is found in $HANDWICK_E2E_TOOLS,
-# else in build/tests/e2e.
+# Runs the command in a private X session (1280x800 unless told): Xvfb on a
+# display it picks itself (so sessions run side by side), openbox, picom, tint2
+# (a tray) and PulseAudio with a null sink "nul", all ended by PID on exit. The
+# command gets its own HOME and XDG folders, and HANDWICK_E2E_WITHOUT naming the
+# parts left out. Logs show only on failure (HANDWICK_E2E_KEEP=1 keeps them).
+# `xtool` comes from $HANDWICK_E2E_TOOLS, else build/tests/e2e.
 # shellcheck disable=SC2016  # readiness checks are shell code, run later
 set -uo pipefail
 
@@ -56,8 +51,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# name check command… — starts `command` in the background, logging to
-# name.log, and waits up to about five seconds for `check` (shell code) to pass.
+# name check command…: runs `command` in the background, logging to name.log,
+# and waits up to five seconds for `check` (shell code) to pass.
 start() {
   local name=$1 check=$2 pid; shift 2
   "$@" >"$work/$name.log" 2>&1 &

@@ -63,14 +63,6 @@ class TestHandArt : public QObject {
         QVERIFY(filled(QColor(120, 160, 90), {640, 480}).save(m_plain));
     }
 
-    // Sizes that differ in the last bit get sprites of their own.
-    void keysUseShortestRoundTripDecimals() {
-        QCOMPARE(HandPainter::cacheKey("classic", 44, 2), "classic-44.0-2.0");
-        QCOMPARE(HandPainter::cacheKey("classic", 1 / 3.0, 2), "classic-0.3333333333333333-2.0");
-        QCOMPARE(HandPainter::cacheKey("classic", 1e21, 2), "classic-1e+21-2.0");
-        QCOMPARE(HandPainter::cacheKey("classic", HUGE_VAL, 1), "classic-inf-1.0");
-    }
-
     void spritesArePaintedOnceAndCustomIsThePhotoWhileThereIsOne() {
         TestHand hand(path("sprites/custom-hand.png"));
         HandSprites sprites(hand);

@@ -19,10 +19,6 @@ HandSprite spriteOf(QSizeF size, QPointF tip, QPointF wrist) {
     return s;
 }
 
-bool near(QPointF a, QPointF b, double tolerance = 1e-6) {
-    return QLineF(a, b).length() < tolerance;
-}
-
 // Steps at 60 Hz with the mouse at `path(t)`; returns the final time.
 template <typename Path>
 double run(Motion& m, double from, double seconds, bool sway, Path path, double* maxTilt = nullptr,
@@ -49,7 +45,7 @@ class TestMotion : public QObject {
         for (const auto& [angle, squash] :
              {std::pair{0.36, 1.0}, {0.36, 0.9}, {0.91, 1.0}, {-0.19, 0.95}}) {
             v.arm->setTransform(QTransform().rotateRadians(angle).scale(squash, squash));
-            QVERIFY(near(v.arm->mapToRoot({58, 152 - 14}), mouse));
+            QVERIFY(QLineF(v.arm->mapToRoot({58, 152 - 14}), mouse).length() < 1e-6);
             QVERIFY(v.arm->mapToRoot({65, 152 - 139}).y() < mouse.y()); // the wrist hangs below
         }
         v.arm->setTransform({});

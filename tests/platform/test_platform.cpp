@@ -5,10 +5,9 @@
 #include <QTest>
 
 using Masks = std::vector<uint16_t>;
-Q_DECLARE_METATYPE(Masks)
 
 namespace {
-constexpr uint16_t shift = 1, lock = 2, control = 4, mod1 = 8, mod2 = 16, mod3 = 32;
+constexpr uint16_t lock = 2, control = 4, mod1 = 8, mod2 = 16, mod3 = 32;
 
 // A window manager in memory: which window is active, which exist, and what
 // was asked of it.
@@ -24,21 +23,6 @@ class FakeDesktop final : public WindowActivation {
     }
     void activate(WindowId window) override { activated.push_back(window); }
 };
-
-// Sets an environment variable for one scope; unsets it for an empty value.
-class EnvOverride {
-  public:
-    EnvOverride(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~EnvOverride() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-  private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 } // namespace
 
 class TestPlatform : public QObject {
@@ -52,8 +36,7 @@ class TestPlatform : public QObject {
         };
         QCOMPARE(with({}), Masks{base});
         QCOMPARE(with({lock, mod2}), (Masks{base, base | lock, base | mod2, base | lock | mod2}));
-        QCOMPARE(with({lock, mod2, mod3}).size(), 8u); // scroll lock as well
-        QCOMPARE(with({lock, mod2, mod3}).back(), uint16_t(base | lock | mod2 | mod3));
+        QCOMPARE(with({lock, mod2, mod3}).size(), 8u);            // scroll lock as well
         QCOMPARE(with({lock, 0}), (Masks{base, base | lock}));    // num lock not a modifier
         QCOMPARE(with({mod1, lock}), (Masks{base, base | lock})); // a lock on Alt itself
         QCOMPARE(with({mod2, mod2}), (Masks{base, base | mod2}));
@@ -69,10 +52,8 @@ class TestPlatform : public QObject {
         QCOMPARE(mask(usual, 2, {77}), int(mod2));       // Num Lock
         QCOMPARE(mask(usual, 2, {200, 108}), int(mod1)); // either Alt key
         QCOMPARE(mask(usual, 2, {78}), 0);
-        QCOMPARE(mask(usual, 2, {0}), 0); // empty slots never match
-        QCOMPARE(mask(usual, 2, {}), 0);
+        QCOMPARE(mask(usual, 2, {0}), 0);     // empty slots never match
         QCOMPARE(mask({50, 62}, 2, {77}), 0); // a short map
-        QCOMPARE(mask({}, 0, {77}), 0);
     }
 
     // A closed window only shows here, since a window manager ignores a dead
@@ -99,8 +80,10 @@ class TestPlatform : public QObject {
     // No DISPLAY and a DISPLAY with no server are run for real by no_display.sh.
     void displayCheck() {
         const auto has = [](const char* platform, const char* display, const char* wayland) {
-            EnvOverride p("QT_QPA_PLATFORM", platform), d("DISPLAY", display),
-                w("WAYLAND_DISPLAY", wayland);
+            for (const auto& [name, value] : {std::pair{"QT_QPA_PLATFORM", platform},
+                                              {"DISPLAY", display},
+                                              {"WAYLAND_DISPLAY", wayland}})
+                *value ? qputenv(name, value) : qunsetenv(name);
             return DesktopChecks::hasDisplay();
         };
         QVERIFY(has("offscreen", "", ""));

@@ -10,6 +10,8 @@
 
 namespace SyntheticHandPhoto {
 namespace {
+const QColor skin(224, 172, 140), background(236, 233, 228);
+
 QPainterPath capsule(QPointF from, QPointF to, double width) {
     const QLineF line(from, to);
     QPainterPath path;
@@ -45,13 +47,13 @@ QPainterPath handShape(double cx, double h, QPointF& tip) {
 void paintBackdrop(QPainter& painter, const Options& o) {
     const QRectF all(QPointF(), QSizeF(o.size));
     if (o.backdrop == Backdrop::plain) {
-        painter.fillRect(all, o.background);
+        painter.fillRect(all, background);
         return;
     }
     // A lamp above-left: bright there, noticeably darker in the far corner.
     QRadialGradient light(QPointF(0.2 * all.width(), -0.1 * all.height()), all.width() * 1.2);
-    light.setColorAt(0, o.background.lighter(108));
-    light.setColorAt(1, o.background.darker(135));
+    light.setColorAt(0, background.lighter(108));
+    light.setColorAt(1, background.darker(135));
     painter.fillRect(all, light);
 }
 
@@ -99,10 +101,10 @@ Photo make(const Options& o) {
         painter.drawPath(hand.translated(0.03 * h, 0.02 * h));
     }
     QLinearGradient shade(result.hand.topLeft(), result.hand.bottomRight());
-    shade.setColorAt(0, o.skin.lighter(112));
-    shade.setColorAt(1, o.skin.darker(115));
+    shade.setColorAt(0, skin.lighter(112));
+    shade.setColorAt(1, skin.darker(115));
     painter.setBrush(shade);
-    painter.setPen(QPen(o.skin.darker(130), std::max(1.0, h / 300)));
+    painter.setPen(QPen(skin.darker(130), std::max(1.0, h / 300)));
     painter.drawPath(hand);
     painter.end();
 

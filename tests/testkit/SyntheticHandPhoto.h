@@ -1,5 +1,4 @@
 #pragma once
-#include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -13,8 +12,6 @@ enum class Backdrop { plain, softLight };
 struct Options {
     QSize size{640, 480};
     Backdrop backdrop = Backdrop::plain;
-    QColor skin{224, 172, 140};
-    QColor background{236, 233, 228};
     double noise = 0;     // standard deviation per channel, 0…255
     int jpegQuality = -1; // compressed and decoded again when 0…100
     bool castShadow = false;
