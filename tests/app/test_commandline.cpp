@@ -44,6 +44,12 @@ class TestCommandLine : public QObject {
         for (int x = 100; x < 200; ++x)
             darkPixels += qGray(light.pixel(x, 100)) < 60;
         QVERIFY(darkPixels > 4);
+
+        // A folder that cannot be made (below a file) is a failure, told on one line.
+        program = run({"--render-hands", QString(HANDWICK_BIN) + "/sheets"});
+        QCOMPARE(program->exitCode(), 1);
+        QVERIFY(program->readAllStandardOutput().isEmpty());
+        QVERIFY(program->readAllStandardError().contains("handwick: cannot write"));
     }
 
     void importHandPrintsTheStoredFileOrTheError() {

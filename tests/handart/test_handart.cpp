@@ -141,6 +141,12 @@ class TestHandArt : public QObject {
         QCOMPARE(cut->pixelColor(0, 0).alpha(), 0);                  // beside the finger
         const QPointF tip = Landmarks::find(*cut).tip;
         QVERIFY(QLineF(tip, photo.tip - photo.hand.topLeft()).length() < 0.03 * cut->height());
+        // Strips too thin to hold a hand once shrunk to the working size: no hand, no abort.
+        for (const QSize strip : {QSize(1300, 1), QSize(3000, 2), QSize(2, 3000)}) {
+            QImage thin(strip, QImage::Format_RGB32);
+            thin.fill(Qt::darkYellow);
+            QVERIFY(!CutOut::make(thin));
+        }
     }
 
     void importChoosesTheHandAndRemovalFallsBackOnlyFromIt() {
