@@ -12,11 +12,14 @@ AppRoot::AppRoot()
       m_sounds(defaultVoiceFactory()), m_customHand(CustomHand::defaultFile()),
       m_sprites(followedByTheChoice(m_customHand, m_prefs)),
       m_ink(m_prefs, [this](TapSound sound, double volume) { m_sounds.play(sound, volume); }),
-      m_pointer(m_prefs, m_ink, m_sprites, m_activeWindow, m_frameStats.get()),
-      m_toolbar(m_prefs, m_pointer, m_ink, m_sprites, m_customHand),
+      m_pointer(m_prefs, m_ink, m_sprites, m_activeWindow, m_frameStats.get()), m_toolbar([this] {
+          auto panel =
+              std::make_unique<ToolbarPanel>(m_prefs, m_pointer, m_ink, m_sprites, m_customHand);
+          QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
+          return panel;
+      }),
       m_app(m_pointer, m_ink, m_hotKeys) {
     m_pointer.setToolbar(&m_toolbar);
-    QObject::connect(&m_toolbar, &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
 }
 
 // The toolbar goes before the pointer: the pointer must not reach for it then.

@@ -4,6 +4,7 @@
 // Members are destroyed in reverse order, so nothing outlives what it uses.
 
 #include "app/App.h"
+#include "app/LazyToolbar.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/FrameStats.h"
@@ -13,7 +14,6 @@
 #include "platform/HotKeys.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
-#include "ui/ToolbarPanel.h"
 
 #include <memory>
 
@@ -40,6 +40,6 @@ class AppRoot {
     HotKeys m_hotKeys;
     InkBoard m_ink;
     Pointer m_pointer;
-    ToolbarPanel m_toolbar;
+    LazyToolbar m_toolbar;
     App m_app;
 };

@@ -130,7 +130,14 @@ void HandGrid::showSelection() {
         cell->setSelected(!laser && cell->id() == m_prefs.handID());
 }
 
+void HandGrid::showEvent(QShowEvent* event) {
+    if (m_picturesStale) showPictures();
+    QWidget::showEvent(event);
+}
+
 void HandGrid::showPictures() {
+    m_picturesStale = !isVisible();
+    if (m_picturesStale) return;
     const double height = kPictureShare * m_cellSize;
     for (HandCell* cell : m_cells)
         cell->setPicture(m_sprites.sprite(cell->id(), height, kPictureScale).image);

@@ -26,6 +26,9 @@ class HandGrid : public QWidget {
     // The id of the cell shown as chosen; empty when none is (laser on, or an unknown id).
     QString selectedID() const;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void rebuild();
     void showSelection();
@@ -37,4 +40,6 @@ class HandGrid : public QWidget {
     HandSprites& m_sprites;
     const CustomHand& m_custom;
     std::vector<HandCell*> m_cells;
+    // Twenty hands take a while to paint: only a grid on screen paints them.
+    bool m_picturesStale = true;
 };
