@@ -4,6 +4,7 @@
 #include "overlay/Pointer.h"
 #include "platform/DesktopChecks.h"
 #include "platform/HotKeys.h"
+#include "prefs/Prefs.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -11,8 +12,8 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
-App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, QObject* parent)
-    : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys) {}
+App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs, QObject* parent)
+    : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys), m_prefs(prefs) {}
 
 // The menu has no parent widget, so it is deleted here.
 App::~App() {
@@ -46,6 +47,10 @@ void App::launch() {
         notify(tr("This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H "
                   "to turn the pointer on and off, Ctrl+Alt+X to clear the drawing."));
     }
+
+    // Settings that cannot be kept are said once, now or when it happens.
+    if (!m_prefs.problem().isEmpty()) notify(m_prefs.problem());
+    connect(&m_prefs, &Prefs::problemChanged, this, [this] { notify(m_prefs.problem()); });
 
     if (!DesktopChecks::hasCompositor())
         notify(tr("No compositor is running, so the pointer cannot be drawn see-through over "

@@ -8,6 +8,7 @@
 
 class HotKeys;
 class InkBoard;
+class Prefs;
 class Pointer;
 class QMenu;
 class QSystemTrayIcon;
@@ -15,7 +16,8 @@ class QSystemTrayIcon;
 class App : public QObject {
     Q_OBJECT
   public:
-    App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, QObject* parent = nullptr);
+    App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs,
+        QObject* parent = nullptr);
     ~App() override;
 
     // Everything that happens once the application object exists.
@@ -39,6 +41,7 @@ class App : public QObject {
     Pointer& m_pointer;
     InkBoard& m_ink;
     HotKeys& m_hotKeys;
+    const Prefs& m_prefs;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;
 };

@@ -18,7 +18,7 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
-      m_app(m_pointer, m_ink, m_hotKeys) {
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
     m_pointer.setToolbar(&m_toolbar);
 }
 

@@ -17,6 +17,13 @@ int ImportCommand::run(const QString& path) {
     Prefs prefs(Prefs::defaultFile());
     CustomHand hand(CustomHand::defaultFile());
     HandChoice::follow(hand, prefs);
+    // An imported hand that cannot be chosen would never show: with settings
+    // that cannot be saved, the import fails before it replaces anything.
+    prefs.setHandID(prefs.handID()); // written even when unchanged: a probe of the file
+    if (!prefs.problem().isEmpty()) {
+        std::fputs((prefs.problem() + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+        return 1;
+    }
     bool ok = false;
     QEventLoop loop;
     QObject::connect(&hand, &CustomHand::importFinished, &loop, [&](bool succeeded) {

@@ -1,6 +1,8 @@
 #include "prefs/Prefs.h"
 #include "prefs/StoredValue.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -35,9 +37,36 @@ QString Prefs::defaultFile() {
     return probe.fileName();
 }
 
-Prefs::Prefs(const QString& iniPath, QObject* parent)
-    : QObject(parent), m_store(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+Prefs::Prefs(const QString& iniPath, QObject* parent) : QObject(parent) {
+    // A FIFO would hang the start, and writing through a link to a device
+    // would replace the device: only a regular file (or none yet) is used.
+    const QFileInfo file(iniPath);
+    if (file.exists() && !file.isFile()) {
+        setProblem(tr("The settings file %1 is not a regular file, so Handwick uses its "
+                      "defaults and saves no changes.")
+                       .arg(QDir::toNativeSeparators(iniPath)));
+        return;
+    }
+    m_store = std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
     load();
+}
+
+void Prefs::setProblem(const QString& problem) {
+    if (!m_problem.isEmpty()) return; // said once is enough
+    m_problem = problem;
+    emit problemChanged();
+}
+
+void Prefs::save() {
+    m_store->sync();
+    if (m_store->status() == QSettings::NoError) return;
+    const QFileInfo folder(QFileInfo(m_store->fileName()).absolutePath());
+    const QString why = folder.isDir() && !folder.isWritable()
+                            ? tr("its folder is not writable")
+                            : tr("the disk may be full or the folder cannot be made");
+    setProblem(tr("Handwick cannot save its settings to %1: %2. Changes last until Handwick "
+                  "quits.")
+                   .arg(QDir::toNativeSeparators(m_store->fileName()), why));
 }
 
 Prefs::~Prefs() = default;
@@ -72,8 +101,10 @@ void Prefs::assign(T& field, T value, const char* key, void (Prefs::*changed)())
     else
         differs = !(field == value);
     field = value;
-    m_store->setValue(QLatin1String(key), toStored(value));
-    m_store->sync(); // on disk now, not at some later flush
+    if (m_store) {
+        m_store->setValue(QLatin1String(key), toStored(value));
+        save(); // on disk now, not at some later flush
+    }
     if (differs) emit(this->*changed)();
 }
 

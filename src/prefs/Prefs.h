@@ -36,6 +36,7 @@ class Prefs : public QObject {
                    spotlightRadiusChanged)
     Q_PROPERTY(bool sway READ sway WRITE setSway NOTIFY swayChanged)
     Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
+    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 
   public:
     // The user's settings file: ~/.config/Handwick/Handwick.ini (XDG_CONFIG_HOME honoured).
@@ -77,6 +78,11 @@ class Prefs : public QObject {
     void setSway(bool value);
     void setWelcomed(bool value);
 
+    // Why the settings are not kept on disk (the file is not a regular file,
+    // or writing it failed); empty while all is well. Settings then live in
+    // memory until Handwick quits.
+    QString problem() const { return m_problem; }
+
   signals:
     void handIDChanged();
     void laserChanged();
@@ -93,8 +99,12 @@ class Prefs : public QObject {
     void spotlightRadiusChanged();
     void swayChanged();
     void welcomedChanged();
+    // Once per run at most: the settings cannot be kept on disk.
+    void problemChanged();
 
   private:
+    void setProblem(const QString& problem);
+    void save();
     template <typename T> void assign(T& field, T value, const char* key, void (Prefs::*changed)());
     void load();
 
@@ -114,4 +124,5 @@ class Prefs : public QObject {
     double m_spotlightRadius = 150.0;
     bool m_sway = true;
     bool m_welcomed = false;
+    QString m_problem;
 };

@@ -1,5 +1,7 @@
 #include "SyntheticHandPhoto.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -12,13 +14,14 @@ class TestCommandLine : public QObject {
     QTemporaryDir m_home;
 
     // Runs handwick with no display and private settings and data folders.
-    QProcess* run(const QStringList& args) {
+    QProcess* run(const QStringList& args, const QString& configHome = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(name);
         env.insert("HOME", m_home.path());
         env.insert("XDG_DATA_HOME", m_home.filePath("data"));
-        env.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        env.insert("XDG_CONFIG_HOME",
+                   configHome.isEmpty() ? m_home.filePath("config") : configHome);
         auto* program = new QProcess(this);
         program->setProcessEnvironment(env);
         program->setWorkingDirectory(m_home.path());
@@ -65,6 +68,19 @@ class TestCommandLine : public QObject {
             QVERIFY(program->exitStatus() == QProcess::NormalExit && program->exitCode() == status);
             QCOMPARE(QString::fromLocal8Bit(program->readAllStandardOutput()), line + '\n');
         }
+        // Settings that cannot be saved could not choose the new hand: the
+        // import fails and the hand stored before stays.
+        const QByteArray before = [&] {
+            QFile f(stored);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        const QString blocked = m_home.filePath("blocked");
+        QVERIFY(QDir().mkpath(blocked) && QFile(photo).copy(blocked + "/Handwick")); // not a folder
+        QProcess* program = run({flag, photo}, blocked);
+        QCOMPARE(program->exitCode(), 1);
+        QVERIFY(program->readAllStandardOutput().contains("cannot save its settings"));
+        QFile after(stored);
+        QVERIFY(after.open(QIODevice::ReadOnly) && after.readAll() == before && !before.isEmpty());
     }
 };
 

@@ -22,7 +22,7 @@ class TestTray : public QObject {
         InkBoard board(settings.prefs, nullptr);
         Pointer pointer(settings.prefs, board, sprites, activeWindow);
         HotKeys keys;
-        App app(pointer, board, keys);
+        App app(pointer, board, keys, settings.prefs);
         QMenu menu;
         app.rebuildMenu(menu);
         QStringList titles;

@@ -3,11 +3,13 @@
 #include "prefs/Prefs.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,6 +105,27 @@ class TestPrefs : public QObject {
         p.setVolume(std::nan(""));
         QCOMPARE(Prefs(path).volume(), 0.6);
         QVERIFY(fileText(path).contains("volume=nan"));
+    }
+
+    // A FIFO (or a link to one, as to a device) is never opened or replaced; a
+    // file that cannot be written is said once; either way settings live on in memory.
+    void settingsThatCannotBeKeptAreSaidOnceAndLostNowhereElse() {
+        const QString fifo = freshPath(), link = freshPath(), blocker = writeIni("");
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(QFile::link(fifo, link));
+        for (const QString& path : {fifo, link, blocker + QStringLiteral("/Handwick.ini")}) {
+            Prefs p(path);
+            QSignalSpy said(&p, &Prefs::problemChanged);
+            p.setTool(Tool::box);
+            p.setLaser(true);
+            QVERIFY2(!p.problem().isEmpty(), qPrintable(path));
+            QVERIFY(said.count() <= 1);
+            QVERIFY(p.tool() == Tool::box && p.laser());
+        }
+        QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(link).isSymLink());
+        Prefs fine(freshPath());
+        fine.setLaser(true);
+        QVERIFY(fine.problem().isEmpty());
     }
 };
 
