@@ -10,10 +10,11 @@
 #include <exception>
 
 struct CustomHand::Outcome {
-    enum class Failure { none, notPicture, noHand, notSaved };
+    enum class Failure { none, tooLarge, unreadable, notPicture, noHand, notSaved };
     Failure failure = Failure::none;
     QImage image;
     QByteArray png;
+    QString savedBecause; // why an encoded cut-out is missing
 };
 
 QString CustomHand::defaultFile() {
@@ -47,6 +48,17 @@ void CustomHand::setError(const QString& error) {
 
 CustomHand::Outcome CustomHand::prepare(const QString& path) {
     Outcome outcome;
+    const QFileInfo file(path);
+    // Refused before a byte is read: a huge file that merely starts like a
+    // picture would otherwise cost its size in memory and seconds of decoding.
+    if (file.isFile() && file.size() > kLargestPhotoBytes) {
+        outcome.failure = Outcome::Failure::tooLarge;
+        return outcome;
+    }
+    if (file.isFile() && !file.isReadable()) {
+        outcome.failure = Outcome::Failure::unreadable;
+        return outcome;
+    }
     std::optional<QImage> photo = PhotoReader::read(path);
     if (!photo) {
         outcome.failure = Outcome::Failure::notPicture;
@@ -66,7 +78,10 @@ CustomHand::Outcome CustomHand::prepare(const QString& path) {
     }
     QBuffer buffer(&outcome.png);
     buffer.open(QIODevice::WriteOnly);
-    if (!cut->save(&buffer, "PNG")) outcome.failure = Outcome::Failure::notSaved;
+    if (!cut->save(&buffer, "PNG")) {
+        outcome.failure = Outcome::Failure::notSaved;
+        outcome.savedBecause = tr("the cut-out could not be encoded");
+    }
     outcome.image = *cut;
     return outcome;
 }
@@ -85,9 +100,19 @@ void CustomHand::finish(const Outcome& outcome) {
     Failure failure = outcome.failure;
     // Showing a hand that could not be stored would lose it at the next start:
     // a failed write keeps the previous hand, file and choice.
-    if (failure == Failure::none && !store(outcome.png)) failure = Failure::notSaved;
+    QString whyNotSaved = outcome.savedBecause;
+    if (failure == Failure::none) {
+        whyNotSaved = store(outcome.png);
+        if (!whyNotSaved.isEmpty()) failure = Failure::notSaved;
+    }
 
     switch (failure) {
+    case Failure::tooLarge:
+        setError(tr("This file is too large for a photo of a hand (over 100 MB)."));
+        break;
+    case Failure::unreadable:
+        setError(tr("Handwick is not allowed to read this file."));
+        break;
     case Failure::notPicture:
         setError(tr("This file is not a picture Handwick can read."));
         break;
@@ -95,8 +120,8 @@ void CustomHand::finish(const Outcome& outcome) {
         setError(tr("No hand found in this photo. A plain background helps."));
         break;
     case Failure::notSaved:
-        setError(tr("Handwick could not save your hand. Check that there is free space and try "
-                    "again."));
+        setError(tr("Handwick could not save your hand to %1: %2.")
+                     .arg(QDir::toNativeSeparators(m_file), whyNotSaved));
         break;
     case Failure::none:
         setError(QString()); // the last import to finish decides
@@ -107,16 +132,20 @@ void CustomHand::finish(const Outcome& outcome) {
 }
 
 // Written to a temporary file and renamed over the old one: a crash or a full
-// disk never leaves a broken or half-written hand behind.
-bool CustomHand::store(const QByteArray& png) {
-    QDir().mkpath(QFileInfo(m_file).absolutePath());
+// disk never leaves a broken or half-written hand behind. Returns why it
+// failed, or nothing.
+QString CustomHand::store(const QByteArray& png) {
+    const QString folder = QFileInfo(m_file).absolutePath();
+    if (!QDir().mkpath(folder))
+        return tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
     QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     if (file.write(png) != png.size()) {
+        const QString why = file.errorString();
         file.cancelWriting();
-        return false;
+        return why;
     }
-    return file.commit();
+    return file.commit() ? QString() : file.errorString();
 }
 
 void CustomHand::remove() {

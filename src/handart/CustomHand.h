@@ -16,6 +16,8 @@ class CustomHand : public QObject {
   public:
     // The user's hand: ~/.local/share/Handwick/custom-hand.png (XDG_DATA_HOME honoured).
     static QString defaultFile();
+    // Photos larger than this are refused unread.
+    static constexpr qint64 kLargestPhotoBytes = 100LL * 1024 * 1024;
 
     // A hand stored in `file`, loaded from it now if it holds a picture.
     explicit CustomHand(const QString& file, QObject* parent = nullptr);
@@ -47,7 +49,7 @@ class CustomHand : public QObject {
     struct Outcome;
     static Outcome prepare(const QString& path);
     void finish(const Outcome& outcome);
-    bool store(const QByteArray& png);
+    QString store(const QByteArray& png);
 
     QString m_file;
     QImage m_image;

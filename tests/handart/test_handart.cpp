@@ -183,8 +183,16 @@ class TestHandArt : public QObject {
         QVERIFY(QDir(path("two")).rename(QStringLiteral("store"), QStringLiteral("moved")));
         QVERIFY(PhotoFiles::write(path("two/store"), {}));
         QCOMPARE(importNow(hand, m_small), 0);
-        QCOMPARE(hand.error(), QStringLiteral("Handwick could not save your hand. Check that there "
-                                              "is free space and try again."));
+        QVERIFY2(hand.error().startsWith("Handwick could not save your hand to ") &&
+                     hand.error().contains("cannot be made"),
+                 qPrintable(hand.error()));
+        // A huge file that starts like a JPEG is refused unread, at once.
+        QFile huge(path("huge.jpg"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("\xFF\xD8\xFF\xE0", 4) == 4 &&
+                huge.resize(CustomHand::kLargestPhotoBytes + 1));
+        huge.close();
+        QCOMPARE(importNow(hand, huge.fileName()), 0);
+        QVERIFY(hand.error().contains("too large"));
         QCOMPARE(images.count(), 0);
         QCOMPARE(hand.image(), before);
         QCOMPARE(prefs.handID(), QStringLiteral("night"));
