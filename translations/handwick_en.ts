@@ -4,42 +4,42 @@
 <context>
     <name>App</name>
     <message>
-        <location filename="../src/app/App.cpp" line="46"/>
+        <location filename="../src/app/App.cpp" line="47"/>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="51"/>
+        <location filename="../src/app/App.cpp" line="56"/>
         <source>No compositor is running, so the pointer cannot be drawn see-through over your windows. Turn on your desktop&apos;s compositing (or start one, such as picom) and start Handwick again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="74"/>
+        <location filename="../src/app/App.cpp" line="79"/>
         <source>Turn Pointer Off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="74"/>
+        <location filename="../src/app/App.cpp" line="79"/>
         <source>Turn Pointer On</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="77"/>
+        <location filename="../src/app/App.cpp" line="82"/>
         <source>Clear Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="80"/>
+        <location filename="../src/app/App.cpp" line="85"/>
         <source>Quit Handwick</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="87"/>
+        <location filename="../src/app/App.cpp" line="92"/>
         <source>Pointer on</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="87"/>
+        <location filename="../src/app/App.cpp" line="92"/>
         <source>Pointer off</source>
         <translation type="unfinished"></translation>
     </message>
@@ -47,18 +47,38 @@
 <context>
     <name>CustomHand</name>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="86"/>
+        <location filename="../src/handart/CustomHand.cpp" line="83"/>
+        <source>the cut-out could not be encoded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/handart/CustomHand.cpp" line="111"/>
+        <source>This file is too large for a photo of a hand (over 100 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/handart/CustomHand.cpp" line="114"/>
+        <source>Handwick is not allowed to read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/handart/CustomHand.cpp" line="117"/>
         <source>This file is not a picture Handwick can read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="89"/>
+        <location filename="../src/handart/CustomHand.cpp" line="120"/>
         <source>No hand found in this photo. A plain background helps.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/handart/CustomHand.cpp" line="92"/>
-        <source>Handwick could not save your hand. Check that there is free space and try again.</source>
+        <location filename="../src/handart/CustomHand.cpp" line="123"/>
+        <source>Handwick could not save your hand to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/handart/CustomHand.cpp" line="140"/>
+        <source>the folder %1 cannot be made</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +233,29 @@
     <message>
         <location filename="../src/prefs/InkColor.h" line="15"/>
         <source>Ink</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Prefs</name>
+    <message>
+        <location filename="../src/prefs/Prefs.cpp" line="45"/>
+        <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/prefs/Prefs.cpp" line="65"/>
+        <source>its folder is not writable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/prefs/Prefs.cpp" line="66"/>
+        <source>the disk may be full or the folder cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/prefs/Prefs.cpp" line="67"/>
+        <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
