@@ -131,6 +131,21 @@ void InkBoard::clear() {
     emit changed();
 }
 
+void InkBoard::clearOn(const OverlayView& view) {
+    const auto onView = [&](const LayerPtr& item) { return item->superlayer() == view.ink.get(); };
+    if (m_current && onView(m_current)) {
+        m_current->removeFromSuperlayer();
+        m_current.reset();
+    }
+    for (const LayerPtr& item : m_items)
+        if (onView(item)) item->removeFromSuperlayer();
+    m_items.erase(std::remove_if(m_items.begin(), m_items.end(),
+                                 [](const LayerPtr& item) { return !item->superlayer(); }),
+                  m_items.end());
+    setInkEmpty(m_items.empty());
+    emit changed();
+}
+
 void InkBoard::ripple(QPointF point, OverlayView& view) {
     const QColor c = ns(m_prefs.color());
     QColor wash = c;

@@ -49,6 +49,8 @@ class InkBoard : public QObject {
     void undo();
     // Removes all ink, the stroke being drawn included, and restarts the badges at 1.
     void clear();
+    // Removes the ink drawn on `view` (its screen went away); badge numbers stay used up.
+    void clearOn(const OverlayView& view);
 
     // Paints a fixed scene on `view`; it is not undoable ink.
     void demoInk(const std::vector<DemoStroke>& strokes, const std::vector<QPointF>& steps,

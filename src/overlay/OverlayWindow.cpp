@@ -28,6 +28,11 @@ QRectF OverlayWindow::modelFrame() const {
     return ScreenSpace::frameToModel(m_qtGeometry);
 }
 
+bool OverlayWindow::covers(const QScreen* screen) const {
+    return screen && screen->geometry() == m_qtGeometry &&
+           screen->devicePixelRatio() == m_view.scale();
+}
+
 void OverlayWindow::flushDamage() {
     const QRegion region = m_view.root->dirtyRegion();
     if (region.isEmpty()) return;

@@ -25,6 +25,9 @@ class OverlayWindow : public QWidget {
     // The window's frame in model coordinates (points, y up, main screen origin).
     QRectF modelFrame() const;
 
+    // Whether this window still covers `screen` exactly as when it was made.
+    bool covers(const QScreen* screen) const;
+
     // Repaints whatever the layer tree marked as changed since the last call.
     void flushDamage();
 

@@ -9,6 +9,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+
+namespace {
+// Escape arrives inside a window's own key handler: windows go at the next
+// turn of the event loop, not while one of them is still handling it.
+void retire(std::vector<std::unique_ptr<OverlayWindow>>& windows) {
+    for (auto& window : windows)
+        if (window) {
+            window->hide();
+            window.release()->deleteLater();
+        }
+    windows.clear();
+}
+} // namespace
 
 Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow& activeWindow,
                  FrameStats::Log* stats)
@@ -85,8 +99,25 @@ void Pointer::turnOff() {
 
 void Pointer::screensChanged() {
     if (!m_isOn) return;
-    m_ink.clear();
-    buildWindows();
+    // A screen that stayed as it was keeps its window and its ink; the ink of
+    // a screen that went away or changed goes with its window.
+    std::vector<std::unique_ptr<OverlayWindow>> old = std::move(m_windows);
+    m_windows.clear();
+    for (QScreen* screen : ScreenSpace::screensMainFirst()) {
+        const auto same = std::find_if(old.begin(), old.end(), [&](const auto& window) {
+            return window && window->covers(screen);
+        });
+        if (same != old.end())
+            m_windows.push_back(std::move(*same));
+        else
+            m_windows.push_back(std::make_unique<OverlayWindow>(screen, *this, m_stats));
+    }
+    for (auto& window : old)
+        if (window) m_ink.clearOn(window->view());
+    if (m_ink.inkEmpty()) m_ink.clear(); // nothing kept: badges start at 1 again
+    retire(old);
+    for (auto& window : m_windows)
+        window->setCursor(m_overToolbar ? Qt::ArrowCursor : Qt::BlankCursor);
     showWindows();
     if (m_prefs.showToolbar()) showToolbar();
     startLink();
@@ -180,13 +211,7 @@ void Pointer::showWindows() {
 }
 
 void Pointer::dropWindows() {
-    // Escape arrives inside a window's own key handler: the windows go at the
-    // next turn of the event loop, not while one of them is still handling it.
-    for (auto& window : m_windows) {
-        window->hide();
-        window.release()->deleteLater();
-    }
-    m_windows.clear();
+    retire(m_windows);
 }
 
 void Pointer::startLink() {

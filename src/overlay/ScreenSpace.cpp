@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace ScreenSpace {
 
@@ -12,7 +13,14 @@ QList<QScreen*> screensMainFirst() {
         screens.removeAll(main);
         screens.prepend(main);
     }
-    return screens;
+    // A mirrored screen (a projector showing the laptop's picture) is one
+    // place on the desktop: a second overlay there would dim and draw twice.
+    QList<QScreen*> distinct;
+    for (QScreen* screen : screens)
+        if (std::none_of(distinct.begin(), distinct.end(),
+                         [&](QScreen* kept) { return kept->geometry() == screen->geometry(); }))
+            distinct << screen;
+    return distinct;
 }
 
 QPointF toModel(QPointF qtGlobal, const QRectF& main) {

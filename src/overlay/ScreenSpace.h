@@ -10,7 +10,8 @@
 class QScreen;
 
 namespace ScreenSpace {
-// Screens with the main (primary) one first, the others in Qt's order.
+// Screens with the main (primary) one first, the others in Qt's order; of
+// screens with the same geometry (mirrored), only the first.
 QList<QScreen*> screensMainFirst();
 
 // `mainGeometry` is the main screen's geometry in Qt's global coordinates.

@@ -137,6 +137,14 @@ class E2eOverlay : public QObject {
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         QVERIFY(h.turnOn(QPoint(200, 250)));
+        // Ink on the screen that stays as it is stays through the changes.
+        xdo("mousemove 60 600 mousedown 1 mousemove 160 600 mousemove 260 600 mouseup 1 "
+            "mousemove 200 250");
+        const QColor coral = QColor::fromRgbF(1.0f, 0.33f, 0.36f);
+        const auto inkShows = [&] {
+            return near(h.x.screenshot().pixelColor(110, 600), coral, 12);
+        };
+        QVERIFY(waitFor(inkShows));
 
         // The right half of the display becomes a monitor of its own.
         const QSize size = h.x.screenSize();
@@ -159,6 +167,7 @@ class E2eOverlay : public QObject {
         QVERIFY(xrandr("--delmonitor extra"));
         QTRY_COMPARE(h.overlays(), 1);
         QVERIFY(h.overlayHasKeyboard());
+        QVERIFY(inkShows());
     }
 
     void aStillPointerPaintsNothing() {
