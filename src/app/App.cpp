@@ -8,12 +8,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
 App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs, QObject* parent)
-    : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys), m_prefs(prefs) {}
+    : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys), m_prefs(prefs),
+      m_keyRetry(hotKeys) {}
 
 // The menu has no parent widget, so it is deleted here.
 App::~App() {
@@ -27,11 +29,19 @@ bool App::clickOpensMenu(Qt::KeyboardModifiers held) {
 void App::launch() {
     connect(&m_pointer, &Pointer::isOnChanged, this, &App::updateIcon);
     registerHotKeys();
+    m_keyRetry.start();
+    // A key held elsewhere may have been let go by now.
+    connect(&m_pointer, &Pointer::isOnChanged, &m_keyRetry, [this](bool on) {
+        if (!on) m_keyRetry.retry();
+    });
 
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_item = new QSystemTrayIcon(this);
         m_menu = new QMenu();
-        connect(m_menu, &QMenu::aboutToShow, this, [this] { rebuildMenu(*m_menu); });
+        connect(m_menu, &QMenu::aboutToShow, this, [this] {
+            m_keyRetry.retry();
+            rebuildMenu(*m_menu);
+        });
         rebuildMenu(*m_menu);
         m_item->setContextMenu(m_menu);
         connect(m_item, &QSystemTrayIcon::activated, this, [this](auto reason) {
@@ -43,9 +53,11 @@ void App::launch() {
         });
         updateIcon(false);
         m_item->show();
+        if (const QString keys = refusedKeysNotice(true); !keys.isEmpty()) notify(keys);
     } else {
         notify(tr("This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H "
-                  "to turn the pointer on and off, Ctrl+Alt+X to clear the drawing."));
+                  "to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.") +
+               refusedKeysNotice(false));
     }
 
     // Settings that cannot be kept are said once, now or when it happens.
@@ -99,6 +111,21 @@ void App::registerHotKeys() {
         if (!m_pointer.isOn()) m_pointer.turnOn();
         m_pointer.toggleSpotlight();
     });
+}
+
+QString App::refusedKeysNotice(bool tray) const {
+    const QStringList keys = m_keyRetry.refused();
+    if (keys.isEmpty()) return {};
+    const QString held =
+        tr("Another program holds %1, so it does nothing in Handwick for now; Handwick takes it "
+           "as soon as it is free.",
+           nullptr, int(keys.size()))
+            .arg(QLocale().createSeparatedList(keys));
+    if (tray) return held + QLatin1Char(' ') + tr("Use the tray icon meanwhile.");
+    const bool noWayOn = keys.contains(QStringLiteral("Ctrl+Alt+H"));
+    return QStringLiteral("\n\n") + held +
+           (noWayOn ? QLatin1Char(' ') + tr("Until then the pointer cannot be turned on.")
+                    : QString());
 }
 
 void App::notify(const QString& message) {

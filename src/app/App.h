@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include "app/HotKeyRetry.h"
+
 class HotKeys;
 class InkBoard;
 class Prefs;
@@ -37,11 +39,14 @@ class App : public QObject {
     void updateIcon(bool on);
     void registerHotKeys();
     void notify(const QString& message);
+    // What to tell about the keys another program holds; empty when none.
+    QString refusedKeysNotice(bool tray) const;
 
     Pointer& m_pointer;
     InkBoard& m_ink;
     HotKeys& m_hotKeys;
     const Prefs& m_prefs;
+    HotKeyRetry m_keyRetry;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;
 };

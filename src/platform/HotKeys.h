@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class KeyGrabber;
 
@@ -23,10 +24,15 @@ class HotKeys {
 
     // Whether the key with this id is really held by us now.
     bool isActive(quint32 id) const;
+    // The letters of the keys another program holds, in registration order.
+    std::vector<char> refused() const;
+    // Tries to take the refused keys again.
+    void retryRefused();
 
   private:
     void fire(quint32 id);
 
     std::map<quint32, std::function<void()>> m_actions;
+    std::map<quint32, char> m_letters;
     std::unique_ptr<KeyGrabber> m_grabber;
 };

@@ -16,6 +16,8 @@ class KeyGrabber {
     // refuses (another program holds it) is left inactive without a word.
     virtual void grab(quint32 id, char letter) = 0;
     virtual bool isActive(quint32 id) const = 0;
+    // Tries again to take the keys that were refused (their holder may have let go).
+    virtual void retryRefused() = 0;
 
     // The X11 grabber when the application runs on xcb, the headless one
     // otherwise (offscreen, Wayland, or no application yet).

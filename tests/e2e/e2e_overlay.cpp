@@ -195,6 +195,27 @@ class E2eOverlay : public QObject {
     }
 
     // Run only by the sessions without a tray host or without a compositor.
+    // Ctrl+Alt+H held by another program is told at start, and taken once it
+    // is free (here when the tray menu opens).
+    void aHeldHotKeyIsToldAndTakenOnceFree() {
+        auto other = std::make_unique<KeyHolder>('h');
+        QVERIFY(other->holds());
+        Handwick h;
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        QVERIFY(waitFor([&] { return !h.x.popupsOf(h.app.pid()).isEmpty(); })); // the notice
+        moveMouse(QPoint(400, 250));
+        press("ctrl+alt+h");
+        QTest::qWait(300);
+        QCOMPARE(h.overlays(), 0);
+        other.reset();
+        moveMouse(h.x.trayIconOf(h.app.pid())->rect.center());
+        xdo("click 3");
+        QTest::qWait(300);
+        press("Escape");
+        moveMouse(QPoint(400, 250));
+        QVERIFY(h.pressFor("ctrl+alt+h", 1));
+    }
+
     void whatIsMissingIsToldAndTheHotKeysWork() {
         const bool tray = !sessionWithout("tray");
         if (tray && !sessionWithout("compositor")) QSKIP("needs a session without either");

@@ -6,4 +6,5 @@ class HeadlessKeyGrabber final : public KeyGrabber {
   public:
     void grab(quint32, char) override {}
     bool isActive(quint32) const override { return false; }
+    void retryRefused() override {}
 };

@@ -62,6 +62,12 @@ bool X11KeyGrabber::isActive(quint32 id) const {
     return false;
 }
 
+void X11KeyGrabber::retryRefused() {
+    for (Key& key : m_keys)
+        if (key.grabs.empty()) grabKey(key);
+    xcb_flush(m_connection);
+}
+
 void X11KeyGrabber::readLayout() {
     xcb_key_symbols_free(m_symbols);
     m_symbols = xcb_key_symbols_alloc(m_connection);

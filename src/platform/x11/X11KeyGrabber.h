@@ -21,6 +21,7 @@ class X11KeyGrabber final : public KeyGrabber, private QAbstractNativeEventFilte
 
     void grab(quint32 id, char letter) override;
     bool isActive(quint32 id) const override;
+    void retryRefused() override;
 
   private:
     struct Grab {
