@@ -20,6 +20,7 @@ int ImportCommand::run(const QString& path) {
     // An imported hand that cannot be chosen would never show: with settings
     // that cannot be saved, the import fails before it replaces anything.
     prefs.setHandID(prefs.handID()); // written even when unchanged: a probe of the file
+    prefs.waitForWrites();
     if (!prefs.problem().isEmpty()) {
         std::fputs((prefs.problem() + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
         return 1;

@@ -1,4 +1,5 @@
 #include "prefs/Prefs.h"
+#include "prefs/SettingsWriter.h"
 #include "prefs/StoredValue.h"
 
 #include <QDir>
@@ -47,8 +48,15 @@ Prefs::Prefs(const QString& iniPath, QObject* parent) : QObject(parent) {
                        .arg(QDir::toNativeSeparators(iniPath)));
         return;
     }
-    m_store = std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
-    load();
+    load(QSettings(iniPath, QSettings::IniFormat));
+    m_writer = std::make_unique<SettingsWriter>(iniPath);
+    connect(m_writer.get(), &SettingsWriter::written, this, [this](bool ok) {
+        if (!ok) tellWriteFailed();
+    });
+}
+
+void Prefs::waitForWrites() {
+    if (m_writer) m_writer->finish();
 }
 
 void Prefs::setProblem(const QString& problem) {
@@ -57,22 +65,20 @@ void Prefs::setProblem(const QString& problem) {
     emit problemChanged();
 }
 
-void Prefs::save() {
-    m_store->sync();
-    if (m_store->status() == QSettings::NoError) return;
-    const QFileInfo folder(QFileInfo(m_store->fileName()).absolutePath());
+void Prefs::tellWriteFailed() {
+    const QFileInfo folder(QFileInfo(m_writer->path()).absolutePath());
     const QString why = folder.isDir() && !folder.isWritable()
                             ? tr("its folder is not writable")
                             : tr("the disk may be full or the folder cannot be made");
     setProblem(tr("Handwick cannot save its settings to %1: %2. Changes last until Handwick "
                   "quits.")
-                   .arg(QDir::toNativeSeparators(m_store->fileName()), why));
+                   .arg(QDir::toNativeSeparators(m_writer->path()), why));
 }
 
+// Whatever was set is on disk before the settings go.
 Prefs::~Prefs() = default;
 
-void Prefs::load() {
-    const QSettings& s = *m_store;
+void Prefs::load(const QSettings& s) {
     // Each value is read on its own: one damaged entry never spoils the others,
     // and nothing is written back, so an unknown text stays until next set.
     m_handID = StoredValue::text(s.value(kHandID), m_handID);
@@ -101,10 +107,8 @@ void Prefs::assign(T& field, T value, const char* key, void (Prefs::*changed)())
     else
         differs = !(field == value);
     field = value;
-    if (m_store) {
-        m_store->setValue(QLatin1String(key), toStored(value));
-        save(); // on disk now, not at some later flush
-    }
+    // Written even when unchanged, off this thread, moments from now.
+    if (m_writer) m_writer->write({{QLatin1String(key), toStored(value)}});
     if (differs) emit(this->*changed)();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The one settings object. Every property is persisted under its own key the
-// moment it is set (also when unchanged), so nothing is lost if the process is
-// killed; the change signal fires only when the value really changes.
+// The one settings object. Every property is written under its own key each
+// time it is set (also when unchanged), moments later and on a thread of its
+// own, so no key press waits on the disk; the file is replaced whole, so a
+// killed process never leaves it broken. The change signal fires only when
+// the value really changes.
 //
 // Registered defaults live in memory and are never written. The file keeps
 // every number exactly as it was set or edited; the getters hand out safe
@@ -17,6 +19,7 @@
 #include <memory>
 
 class QSettings;
+class SettingsWriter;
 
 class Prefs : public QObject {
     Q_OBJECT
@@ -82,6 +85,8 @@ class Prefs : public QObject {
     // or writing it failed); empty while all is well. Settings then live in
     // memory until Handwick quits.
     QString problem() const { return m_problem; }
+    // Blocks until every value set so far is on disk (or its write failed).
+    void waitForWrites();
 
   signals:
     void handIDChanged();
@@ -104,11 +109,11 @@ class Prefs : public QObject {
 
   private:
     void setProblem(const QString& problem);
-    void save();
+    void tellWriteFailed();
     template <typename T> void assign(T& field, T value, const char* key, void (Prefs::*changed)());
-    void load();
+    void load(const QSettings& stored);
 
-    std::unique_ptr<QSettings> m_store;
+    std::unique_ptr<SettingsWriter> m_writer;
     QString m_handID = QStringLiteral("classic");
     bool m_laser = false;
     HandSize m_handSize = HandSize::medium;

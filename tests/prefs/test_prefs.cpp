@@ -1,9 +1,11 @@
 // The settings store: written through on every set, read back without harm
 // whatever the file holds, numbers handed out safe.
 #include "prefs/Prefs.h"
+#include "prefs/SettingsWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,12 +39,14 @@ class TestPrefs : public QObject {
         QVERIFY(!QFile::exists(path)); // the defaults live in memory only
         QSignalSpy tools(&p, &Prefs::toolChanged);
         p.setTool(Tool::pen); // the default: written, not announced
+        p.waitForWrites();
         QVERIFY(fileText(path).contains("tool=pen"));
         p.setTool(Tool::box);
         p.setTool(Tool::box);
         p.setFadeAfter(1.0 / 3.0);
         QCOMPARE(tools.count(), 1);
-        const Prefs q(path); // while p still lives: nothing waits for a flush
+        p.waitForWrites();
+        const Prefs q(path); // while p still lives
         QCOMPARE(q.tool(), Tool::box);
         QCOMPARE(q.fadeAfter(), 1.0 / 3.0); // exact round trip
     }
@@ -51,7 +55,9 @@ class TestPrefs : public QObject {
         const QString path = freshPath();
         const pid_t child = fork();
         if (child == 0) {
-            Prefs(path).setTool(Tool::arrow);
+            Prefs p(path);
+            p.setTool(Tool::arrow);
+            p.waitForWrites();
             raise(SIGKILL);
             _exit(0);
         }
@@ -99,10 +105,12 @@ class TestPrefs : public QObject {
         QCOMPARE((QList<double>{p.penWidth(), p.fadeAfter(), p.volume(), p.spotlightRadius()}),
                  read);
         p.setMuted(true); // rewrites the file
+        p.waitForWrites();
         for (const QByteArray& key : keys)
             QVERIFY(fileText(path).contains(key + '=' + stored + '\n'));
         // A value set now is kept exactly too, and read back safe.
         p.setVolume(std::nan(""));
+        p.waitForWrites();
         QCOMPARE(Prefs(path).volume(), 0.6);
         QVERIFY(fileText(path).contains("volume=nan"));
     }
@@ -118,6 +126,7 @@ class TestPrefs : public QObject {
             QSignalSpy said(&p, &Prefs::problemChanged);
             p.setTool(Tool::box);
             p.setLaser(true);
+            p.waitForWrites();
             QVERIFY2(!p.problem().isEmpty(), qPrintable(path));
             QVERIFY(said.count() <= 1);
             QVERIFY(p.tool() == Tool::box && p.laser());
@@ -125,7 +134,20 @@ class TestPrefs : public QObject {
         QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(link).isSymLink());
         Prefs fine(freshPath());
         fine.setLaser(true);
+        fine.waitForWrites();
         QVERIFY(fine.problem().isEmpty());
+    }
+
+    // Sets come back at once; a burst of them reaches the disk in a few writes.
+    void writesAreCoalescedOffTheCallersThread() {
+        const QString path = freshPath();
+        SettingsWriter writer(path);
+        QSignalSpy written(&writer, &SettingsWriter::written);
+        for (int i = 0; i < 200; ++i)
+            writer.write({{QStringLiteral("key%1").arg(i % 20), i}});
+        writer.finish();
+        QVERIFY2(written.count() < 50, qPrintable(QString::number(written.count())));
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("key19").toInt(), 199);
     }
 };
 
