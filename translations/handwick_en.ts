@@ -4,43 +4,61 @@
 <context>
     <name>App</name>
     <message>
-        <location filename="../src/app/App.cpp" line="47"/>
+        <location filename="../src/app/App.cpp" line="58"/>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="56"/>
+        <location filename="../src/app/App.cpp" line="68"/>
         <source>No compositor is running, so the pointer cannot be drawn see-through over your windows. Turn on your desktop&apos;s compositing (or start one, such as picom) and start Handwick again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="79"/>
+        <location filename="../src/app/App.cpp" line="91"/>
         <source>Turn Pointer Off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="79"/>
+        <location filename="../src/app/App.cpp" line="91"/>
         <source>Turn Pointer On</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="82"/>
+        <location filename="../src/app/App.cpp" line="94"/>
         <source>Clear Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="85"/>
+        <location filename="../src/app/App.cpp" line="97"/>
         <source>Quit Handwick</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="92"/>
+        <location filename="../src/app/App.cpp" line="104"/>
         <source>Pointer on</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="92"/>
+        <location filename="../src/app/App.cpp" line="104"/>
         <source>Pointer off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/App.cpp" line="120"/>
+        <source>Another program holds %1, so it does nothing in Handwick for now; Handwick takes it as soon as it is free.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/app/App.cpp" line="124"/>
+        <source>Use the tray icon meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/App.cpp" line="127"/>
+        <source>Until then the pointer cannot be turned on.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -239,22 +257,22 @@
 <context>
     <name>Prefs</name>
     <message>
-        <location filename="../src/prefs/Prefs.cpp" line="45"/>
+        <location filename="../src/prefs/Prefs.cpp" line="46"/>
         <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/prefs/Prefs.cpp" line="65"/>
+        <location filename="../src/prefs/Prefs.cpp" line="71"/>
         <source>its folder is not writable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/prefs/Prefs.cpp" line="66"/>
+        <location filename="../src/prefs/Prefs.cpp" line="72"/>
         <source>the disk may be full or the folder cannot be made</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/prefs/Prefs.cpp" line="67"/>
+        <location filename="../src/prefs/Prefs.cpp" line="73"/>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation type="unfinished"></translation>
     </message>
