@@ -37,7 +37,8 @@ void SettingsWriter::drain() {
             file.setValue(it.key(), it.value());
         file.sync();
         const bool ok = file.status() == QSettings::NoError;
-        QMetaObject::invokeMethod(this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, ok] { emit written(ok); }, Qt::QueuedConnection);
     }
 }
 

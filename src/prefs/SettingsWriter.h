@@ -33,6 +33,6 @@ class SettingsWriter : public QObject {
     const QString m_path;
     QThreadPool m_thread;
     QMutex m_lock;
-    QVariantMap m_pending; // guarded by m_lock
+    QVariantMap m_pending;   // guarded by m_lock
     bool m_draining = false; // guarded by m_lock
 };

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QVariantMap>
 #include <QWidget>
 #include <functional>
@@ -46,6 +47,12 @@ class TargetWindow : public QWidget {
     TargetWindow() {
         resize(360, 240);
         show();
+    }
+    // Shown and given the keyboard, as the program being presented would be.
+    bool inFront() {
+        if (!QTest::qWaitForWindowExposed(this)) return false;
+        activateWindow();
+        return waitFor([this] { return isActiveWindow(); });
     }
 
   protected:
