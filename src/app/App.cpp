@@ -53,21 +53,24 @@ void App::launch() {
         });
         updateIcon(false);
         m_item->show();
-        if (const QString keys = refusedKeysNotice(true); !keys.isEmpty()) notify(keys);
-    } else {
-        notify(tr("This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H "
-                  "to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.") +
-               refusedKeysNotice(false));
     }
 
-    // Settings that cannot be kept are said once, now or when it happens.
-    if (!m_prefs.problem().isEmpty()) notify(m_prefs.problem());
-    connect(&m_prefs, &Prefs::problemChanged, this, [this] { notify(m_prefs.problem()); });
-
+    // Everything there is to say at start goes out as one notice: a tray
+    // shows one message at a time, and a later one would hide the others.
+    QStringList notices;
+    if (!m_item)
+        notices << tr("This desktop has no system tray, so Handwick shows no icon. Press "
+                      "Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the "
+                      "drawing.");
+    notices << refusedKeysNotice(m_item != nullptr);
+    notices << m_prefs.problem(); // settings that cannot be kept, said once
     if (!DesktopChecks::hasCompositor())
-        notify(tr("No compositor is running, so the pointer cannot be drawn see-through over "
-                  "your windows. Turn on your desktop's compositing (or start one, such as "
-                  "picom) and start Handwick again."));
+        notices << tr("No compositor is running, so the pointer cannot be drawn see-through over "
+                      "your windows. Turn on your desktop's compositing (or start one, such as "
+                      "picom) and start Handwick again.");
+    notices.removeAll(QString());
+    if (!notices.isEmpty()) notify(notices.join(QStringLiteral("\n\n")));
+    connect(&m_prefs, &Prefs::problemChanged, this, [this] { notify(m_prefs.problem()); });
 }
 
 void App::togglePointer() {
@@ -123,9 +126,8 @@ QString App::refusedKeysNotice(bool tray) const {
             .arg(QLocale().createSeparatedList(keys));
     if (tray) return held + QLatin1Char(' ') + tr("Use the tray icon meanwhile.");
     const bool noWayOn = keys.contains(QStringLiteral("Ctrl+Alt+H"));
-    return QStringLiteral("\n\n") + held +
-           (noWayOn ? QLatin1Char(' ') + tr("Until then the pointer cannot be turned on.")
-                    : QString());
+    return held + (noWayOn ? QLatin1Char(' ') + tr("Until then the pointer cannot be turned on.")
+                           : QString());
 }
 
 void App::notify(const QString& message) {

@@ -3,9 +3,11 @@
 #include "app/ImportCommand.h"
 #include "devtools/DevTools.h"
 #include "platform/DesktopChecks.h"
+#include "platform/ServerLoss.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -55,10 +57,14 @@ int run(int argc, char** argv) {
         return 1;
     }
 
+    // A sound server that goes away mid-write (a logout) must fail that write,
+    // not end the program with SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Handwick"));
     QApplication::setOrganizationName(QStringLiteral("Handwick"));
     QApplication::setQuitOnLastWindowClosed(false);
+    ServerLoss::endAtOnce();
     AppRoot root;
     root.launch();
     return QApplication::exec();

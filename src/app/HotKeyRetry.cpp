@@ -19,5 +19,9 @@ void HotKeyRetry::start() {
 
 void HotKeyRetry::retry() {
     m_hotKeys.retryRefused();
-    if (m_hotKeys.refused().empty()) m_timer.stop();
+    // A key lost later (a new keyboard layout it no longer fits) is watched again too.
+    if (m_hotKeys.refused().empty())
+        m_timer.stop();
+    else if (!m_timer.isActive())
+        m_timer.start();
 }

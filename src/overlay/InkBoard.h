@@ -36,6 +36,8 @@ class InkBoard : public QObject {
 
     int stepNumber() const { return m_stepNumber; }
     bool inkEmpty() const { return m_inkEmpty; }
+    // A stroke is being drawn (not yet part of the ink).
+    bool isDrawing() const { return bool(m_current); }
     const std::vector<LayerPtr>& items() const { return m_items; }
 
     // A gesture of the left button. Points are in the view's coordinates.

@@ -29,7 +29,7 @@ QRectF OverlayWindow::modelFrame() const {
 }
 
 bool OverlayWindow::covers(const QScreen* screen) const {
-    return screen && screen->geometry() == m_qtGeometry &&
+    return screen && screen == m_screen && screen->geometry() == m_qtGeometry &&
            screen->devicePixelRatio() == m_view.scale();
 }
 

@@ -114,7 +114,7 @@ void Pointer::screensChanged() {
     }
     for (auto& window : old)
         if (window) m_ink.clearOn(window->view());
-    if (m_ink.inkEmpty()) m_ink.clear(); // nothing kept: badges start at 1 again
+    if (m_ink.inkEmpty() && !m_ink.isDrawing()) m_ink.clear(); // nothing kept: badges restart
     retire(old);
     for (auto& window : m_windows)
         window->setCursor(m_overToolbar ? Qt::ArrowCursor : Qt::BlankCursor);

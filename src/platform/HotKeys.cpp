@@ -21,6 +21,7 @@ bool HotKeys::isActive(quint32 id) const {
 
 std::vector<char> HotKeys::refused() const {
     std::vector<char> letters;
+    if (!m_grabber || !m_grabber->canGrab()) return letters;
     for (const auto& [id, letter] : m_letters)
         if (!isActive(id)) letters.push_back(letter);
     return letters;

@@ -16,6 +16,8 @@ class KeyGrabber {
     // refuses (another program holds it) is left inactive without a word.
     virtual void grab(quint32 id, char letter) = 0;
     virtual bool isActive(quint32 id) const = 0;
+    // False where no keys can be grabbed at all: nothing is "held elsewhere" then.
+    virtual bool canGrab() const { return true; }
     // Tries again to take the keys that were refused (their holder may have let go).
     virtual void retryRefused() = 0;
 

@@ -4,6 +4,7 @@
 #include "ui/ToolbarView.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -127,8 +128,9 @@ void HandPopover::paintEvent(QPaintEvent*) {
 }
 
 bool HandPopover::eventFilter(QObject* watched, QEvent* event) {
-    if (m_swallowing) {
+    if (m_swallowing && watched->isWidgetType()) {
         // The rest of the click that closed the chooser: not a tap, not a stroke.
+        // Seen where the press was swallowed, so Qt forgets the button too.
         const QEvent::Type type = event->type();
         if (type == QEvent::MouseButtonRelease) {
             m_swallowing = false;
@@ -146,8 +148,14 @@ bool HandPopover::eventFilter(QObject* watched, QEvent* event) {
         const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
         const bool onAnchor =
             m_anchor && QRect(m_anchor->mapToGlobal(QPoint(0, 0)), m_anchor->size()).contains(at);
-        // The anchor's own click closes the chooser through toggle().
-        if (!frameGeometry().contains(at) && !onAnchor) {
+        // The anchor's own click closes the chooser through toggle(); a click
+        // in a menu or a dialog is left to it, the chooser just closes.
+        const QWidget* window = static_cast<QWidget*>(watched)->window();
+        const bool ownUse =
+            QApplication::activePopupWidget() || qobject_cast<const QDialog*>(window);
+        if (ownUse && !frameGeometry().contains(at)) {
+            dismiss();
+        } else if (!frameGeometry().contains(at) && !onAnchor) {
             m_swallowing = true;
             dismiss();
             return true; // a click elsewhere only closes the chooser

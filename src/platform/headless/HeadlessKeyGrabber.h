@@ -7,4 +7,5 @@ class HeadlessKeyGrabber final : public KeyGrabber {
     void grab(quint32, char) override {}
     bool isActive(quint32) const override { return false; }
     void retryRefused() override {}
+    bool canGrab() const override { return false; }
 };
