@@ -16,8 +16,10 @@ QtMessageHandler previousHandler = nullptr;
 
 // Qt's own notice of a broken connection comes just before it calls exit().
 void handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (previousHandler) previousHandler(type, context, text);
-    else std::fprintf(stderr, "%s\n", qPrintable(text));
+    if (previousHandler)
+        previousHandler(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(text));
     if (type == QtWarningMsg && text.startsWith(QLatin1String("The X11 connection broke")))
         endNow();
 }
