@@ -65,12 +65,17 @@ void App::launch() {
     notices << refusedKeysNotice(m_item != nullptr);
     notices << m_prefs.problem(); // settings that cannot be kept, said once
     if (!DesktopChecks::hasCompositor())
-        notices << tr("No compositor is running, so the pointer cannot be drawn see-through over "
-                      "your windows. Turn on your desktop's compositing (or start one, such as "
-                      "picom) and start Handwick again.");
+        notices << tr(
+            "No compositor is running, so Handwick draws the hand and the ink with hard "
+            "edges and without shadows, and the spotlight is not available. Turn on "
+            "your desktop's compositing (or start one, such as picom) for the full look.");
     notices.removeAll(QString());
     if (!notices.isEmpty()) notify(notices.join(QStringLiteral("\n\n")));
     connect(&m_prefs, &Prefs::problemChanged, this, [this] { notify(m_prefs.problem()); });
+    connect(&m_pointer, &Pointer::spotlightUnavailable, this, [this] {
+        notify(tr("The spotlight needs a compositor to darken the screen around the hand. Turn "
+                  "on your desktop's compositing to use it."));
+    });
 }
 
 void App::togglePointer() {

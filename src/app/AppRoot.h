@@ -11,6 +11,7 @@
 #include "overlay/InkBoard.h"
 #include "overlay/Pointer.h"
 #include "platform/ActiveWindow.h"
+#include "platform/CompositorWatch.h"
 #include "platform/HotKeys.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
@@ -38,6 +39,7 @@ class AppRoot {
     HandSprites m_sprites;
     ActiveWindow m_activeWindow;
     HotKeys m_hotKeys;
+    std::unique_ptr<CompositorWatch> m_compositor;
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;

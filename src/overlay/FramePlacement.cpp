@@ -31,9 +31,9 @@ void placeOnView(OverlayView& v, const QRectF& frame, const Motion& motion, QPoi
                  const FrameSettings& s, HandSprites& sprites) {
     const QPointF origin = frame.topLeft(); // the frame's bottom-left corner, y up
 
-    v.dim->setHidden(!s.spotlight);
-    if (s.spotlight)
-        v.dim->setPath(dimPath(v.root->bounds(), frame, motion.spot, s.spotlightRadius));
+    const bool dim = s.spotlight && !s.shaped;
+    v.dim->setHidden(!dim);
+    if (dim) v.dim->setPath(dimPath(v.root->bounds(), frame, motion.spot, s.spotlightRadius));
 
     const bool showHand = !s.overToolbar && ScreenSpace::holds(frame, mouse);
     v.arm->setHidden(!showHand || s.laser);

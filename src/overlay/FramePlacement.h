@@ -20,6 +20,8 @@ struct FrameSettings {
     double handHeight = 116;
     // The mouse is over the toolbar: the hand and the laser give way to the arrow.
     bool overToolbar = false;
+    // Without a compositor there is no translucent dimming.
+    bool shaped = false;
 
     static FrameSettings read(const Prefs& prefs);
 };

@@ -4,11 +4,13 @@
 #include "overlay/OverlayInput.h"
 #include "overlay/ScreenSpace.h"
 
+#include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
@@ -37,6 +39,7 @@ void OverlayWindow::flushDamage() {
     const QRegion region = m_view.root->dirtyRegion();
     if (region.isEmpty()) return;
     m_view.root->clearDirtyRegion();
+    if (m_shaped) reshape(region);
     update(region);
 }
 
@@ -47,6 +50,46 @@ void OverlayWindow::paintEvent(QPaintEvent* event) {
     LayerRenderer::paint(painter, *m_view.root, event->region());
 }
 
+void OverlayWindow::setShaped(bool shaped) {
+    if (shaped == m_shaped) return;
+    m_shaped = shaped;
+    m_shape = QRegion();
+    create(); // the shape belongs to the native window: it must exist before showing
+    if (QWindow* window = windowHandle()) window->setMask(QRegion());
+    if (shaped) reshape(rect());
+    update();
+}
+
+// The changed area is painted aside first: its opaque pixels (half covered
+// or more) become the window's shape there, and soft shadows fall away. Qt
+// paints only inside the shape, so the shape is known before the paint.
+void OverlayWindow::reshape(const QRegion& region) {
+    const QRect area = region.boundingRect() & rect();
+    if (area.isEmpty()) return;
+    const double ratio = devicePixelRatioF();
+    if (m_aside.size() != size() * ratio) {
+        m_aside = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_aside.setDevicePixelRatio(ratio);
+    }
+    {
+        QPainter side(&m_aside);
+        side.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : region)
+            side.fillRect(r, Qt::transparent);
+        side.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        LayerRenderer::paint(side, *m_view.root, region);
+    }
+    const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+    QImage opaque = m_aside.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);
+    opaque.setDevicePixelRatio(1);
+    QRegion painted(QBitmap::fromImage(opaque));
+    if (ratio != 1) painted = QTransform::fromScale(1 / ratio, 1 / ratio).map(painted);
+    m_shape = m_shape.subtracted(region).united(painted.translated(area.topLeft()) & region);
+    // An empty mask means no shape at all; one pixel off the window shows nothing.
+    if (QWindow* window = windowHandle())
+        window->setMask(m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape);
+}
+
 QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
     // Qt's window coordinates are y down; the view's are y up.
     return {event.position().x(), height() - event.position().y()};
@@ -54,16 +97,22 @@ QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
 
 void OverlayWindow::mousePressEvent(QMouseEvent* event) {
     event->accept(); // never let a click through
+    // Held while shaped, this window also hears the other screens: swallowed there.
+    if (!rect().contains(event->position().toPoint())) return;
     m_input.pressed(viewPoint(*event), event->button(), m_view);
 }
 
 void OverlayWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    m_input.moved(viewPoint(*event), event->buttons(), event->modifiers(), m_view);
+    // Over another screen only the motion counts (the hand follows), never a drag.
+    const bool here = rect().contains(event->position().toPoint());
+    m_input.moved(viewPoint(*event), here ? event->buttons() : Qt::NoButton, event->modifiers(),
+                  m_view);
 }
 
 void OverlayWindow::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (!rect().contains(event->position().toPoint())) return;
     m_input.released(event->button(), m_view);
 }
 

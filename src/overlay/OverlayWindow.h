@@ -28,6 +28,10 @@ class OverlayWindow : public QWidget {
     // Whether this window still covers `screen` exactly as when it was made.
     bool covers(const QScreen* screen) const;
 
+    // Without a compositor a translucent window shows black where it is clear:
+    // then the window takes the shape of what it paints (hard edges).
+    void setShaped(bool shaped);
+
     // Repaints whatever the layer tree marked as changed since the last call.
     void flushDamage();
 
@@ -40,10 +44,14 @@ class OverlayWindow : public QWidget {
 
   private:
     QPointF viewPoint(const QMouseEvent& event) const;
+    void reshape(const QRegion& region);
 
     OverlayInput& m_input;
     FrameStats::Log* m_stats;
     QPointer<QScreen> m_screen;
     QRect m_qtGeometry;
     OverlayView m_view;
+    bool m_shaped = false;
+    QRegion m_shape; // what is painted, while shaped
+    QImage m_aside;  // the window's picture, painted aside to find the shape
 };

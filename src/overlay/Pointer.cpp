@@ -4,6 +4,7 @@
 #include "overlay/ScreenSpace.h"
 #include "overlay/Toolbar.h"
 #include "platform/ActiveWindow.h"
+#include "platform/DesktopChecks.h"
 #include "prefs/Prefs.h"
 
 #include <QGuiApplication>
@@ -79,6 +80,7 @@ void Pointer::turnOn() {
     m_isOn = true;
     buildWindows();
     m_motion.reset(ScreenSpace::mouseLocation());
+    useShapes();
     showWindows();
     if (m_prefs.showToolbar()) showToolbar();
     startLink();
@@ -91,6 +93,8 @@ void Pointer::turnOff() {
     m_isOn = false;
     m_clock.invalidate();
     m_ink.clear();
+    if (m_holding) m_holding->releaseMouse();
+    m_holding = nullptr;
     dropWindows();
     if (m_toolbar) m_toolbar->hide();
     m_activeWindow.reactivate();
@@ -118,6 +122,8 @@ void Pointer::screensChanged() {
     retire(old);
     for (auto& window : m_windows)
         window->setCursor(m_overToolbar ? Qt::ArrowCursor : Qt::BlankCursor);
+    m_holding = nullptr; // held by a window that may be gone; the next frame holds again
+    useShapes();
     showWindows();
     if (m_prefs.showToolbar()) showToolbar();
     startLink();
@@ -164,7 +170,37 @@ void Pointer::setOverToolbar(bool over) {
 }
 
 void Pointer::toggleSpotlight() {
+    if (m_isOn && m_shaped && !m_prefs.spotlight()) {
+        emit spotlightUnavailable();
+        return;
+    }
     m_prefs.setSpotlight(!m_prefs.spotlight());
+}
+
+void Pointer::compositorChanged() {
+    if (!m_isOn) return;
+    useShapes();
+    if (!m_shaped && m_holding) m_holding->releaseMouse();
+    if (!m_shaped) m_holding = nullptr;
+    if (m_toolbar && !m_toolbar->frame().isEmpty()) showToolbar(); // its shape follows too
+    wake();
+}
+
+void Pointer::useShapes() {
+    m_shaped = !DesktopChecks::hasCompositor();
+    for (auto& window : m_windows)
+        window->setShaped(m_shaped);
+}
+
+void Pointer::holdPointer(QPointF mouse) {
+    OverlayWindow* under = nullptr;
+    if (m_shaped && !m_overToolbar)
+        for (auto& window : m_windows)
+            if (ScreenSpace::holds(window->modelFrame(), mouse)) under = window.get();
+    if (under == m_holding) return;
+    if (m_holding) m_holding->releaseMouse();
+    m_holding = under;
+    if (m_holding) m_holding->grabMouse();
 }
 
 void Pointer::choose(Tool tool) {

@@ -61,8 +61,16 @@ class Pointer : public QObject, public OverlayInput {
     void released(Qt::MouseButton button, OverlayView& view) override;
     bool keyPressed(const QKeyEvent& event) override;
 
+    // Without a compositor the windows are shaped to what they paint, and the
+    // spotlight (which needs translucency) is not available.
+    bool isShaped() const { return m_shaped; }
+    // A compositor started or stopped: while on, the windows switch at once.
+    void compositorChanged();
+
   signals:
     void isOnChanged(bool on);
+    // The spotlight was asked for where it cannot be shown.
+    void spotlightUnavailable();
 
   private:
     void watchScreens();
@@ -75,6 +83,10 @@ class Pointer : public QObject, public OverlayInput {
     // Whether the mouse (model coordinates) is over the visible toolbar, with a margin.
     bool isOverToolbar(QPointF mouse) const;
     void setOverToolbar(bool over);
+    void useShapes();
+    // While shaped, clicks between the shapes would reach the windows
+    // beneath: the window under the mouse holds the pointer instead.
+    void holdPointer(QPointF mouse);
 
     Prefs& m_prefs;
     InkBoard& m_ink;
@@ -89,4 +101,6 @@ class Pointer : public QObject, public OverlayInput {
     bool m_screensChangePending = false;
     Toolbar* m_toolbar = nullptr;
     bool m_overToolbar = false;
+    bool m_shaped = false;
+    OverlayWindow* m_holding = nullptr;
 };

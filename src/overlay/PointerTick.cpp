@@ -16,8 +16,10 @@ void Pointer::tick() {
     const QPointF mouse = ScreenSpace::mouseLocation();
     m_motion.step(now, mouse, m_prefs.sway(), m_prefs.laser());
     setOverToolbar(isOverToolbar(mouse));
+    holdPointer(mouse);
     FrameSettings settings = FrameSettings::read(m_prefs);
     settings.overToolbar = m_overToolbar;
+    settings.shaped = m_shaped;
 
     Transaction::begin();
     Transaction::setDisableActions(true);

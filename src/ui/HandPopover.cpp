@@ -1,4 +1,5 @@
 #include "ui/HandPopover.h"
+#include "platform/DesktopChecks.h"
 #include "ui/HandGrid.h"
 #include "ui/Surface.h"
 #include "ui/ToolbarView.h"
@@ -52,6 +53,9 @@ void HandPopover::open(QWidget* anchor) {
     if (!anchor) return;
     m_anchor = anchor;
     place();
+    // Without a compositor the clear margin would show black: only the bubble shows.
+    setMask(DesktopChecks::hasCompositor() ? QRegion()
+                                           : QRegion(outline(0).toFillPolygon().toPolygon()));
     show();
     raise();
     if (!m_watching) qApp->installEventFilter(this);

@@ -4,7 +4,10 @@
 #include "ui/ToolButton.h"
 #include "ui/ToolbarView.h"
 
+#include "platform/DesktopChecks.h"
+
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 
 ToolbarPanel::ToolbarPanel(Prefs& prefs, Pointer& pointer, InkBoard& ink, HandSprites& sprites,
@@ -36,6 +39,11 @@ void ToolbarPanel::enterEvent(QEnterEvent* event) {
     emit entered();
 }
 
+void ToolbarPanel::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit entered(); // the overlay beneath may need the mouse back
+}
+
 void ToolbarPanel::showOn(QScreen* screen) {
     if (!screen) {
         hide();
@@ -45,6 +53,12 @@ void ToolbarPanel::showOn(QScreen* screen) {
     setScreen(screen);
     const QSize size = m_view->sizeHint() + QSize(2 * kInset, 2 * kInset);
     setGeometry(QRect(placement(screen->geometry(), screen->availableGeometry(), size), size));
+    // Without a compositor the clear margin would show black: only the capsule shows.
+    const QRect capsule(QPoint(kInset, kInset), m_view->sizeHint());
+    QPainterPath outline;
+    outline.addRoundedRect(capsule, capsule.height() / 2.0, capsule.height() / 2.0);
+    setMask(DesktopChecks::hasCompositor() ? QRegion()
+                                           : QRegion(outline.toFillPolygon().toPolygon()));
     show();
     raise();
 }

@@ -42,11 +42,13 @@ class ToolbarPanel : public QWidget, public Toolbar {
     HandPopover& handChooser() const { return *m_handChooser; }
 
   signals:
-    // The mouse came onto the toolbar: the overlay beneath hears no motion now.
+    // The mouse came onto the toolbar (the overlay beneath hears no motion
+    // then) or left it.
     void entered();
 
   protected:
     void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -4,6 +4,7 @@
 #include "Drive.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -212,6 +213,43 @@ class E2eOverlay : public QObject {
         press("Escape");
         moveMouse(QPoint(400, 250));
         QVERIFY(h.pressFor("ctrl+alt+h", 1));
+    }
+
+    // Without a compositor the overlay takes the shape of what it paints: the
+    // window beneath still shows, and still gets no clicks.
+    void withoutACompositorTheDesktopShowsAndClicksAreSwallowed() {
+        if (!sessionWithout("compositor")) QSKIP("needs a session without a compositor");
+        TargetWindow target;
+        QVERIFY(target.inFront());
+        const QPoint corner = target.mapToGlobal(QPoint(20, 20));
+        const QColor before = XProbe().screenshot().pixelColor(corner);
+        Handwick h;
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        QVERIFY(h.turnOn(target.mapToGlobal(target.rect().center())));
+        QTest::qWait(300);
+        keep(h.x.screenshot(), "shaped-overlay");
+        QVERIFY(near(h.x.screenshot().pixelColor(corner), before, 8)); // not black
+        xdo("mousemove " + at(corner) + " click 1");
+        QTest::qWait(300);
+        QCOMPARE(target.presses, 0);
+
+        // A compositor that starts makes the spotlight possible at once; when
+        // it stops, the shapes come back and nothing turns black.
+        QProcess compositor;
+        compositor.start("picom", {"--backend", "xrender"});
+        const QString xtool = qEnvironmentVariable("HANDWICK_E2E_TOOLS") + "/xtool";
+        QVERIFY(waitFor([&] { return QProcess::execute(xtool, {"owner", "_NET_WM_CM_S0"}) == 0; }));
+        moveMouse(target.mapToGlobal(target.rect().center())); // the corner out of the light
+        QTest::qWait(300);
+        press("s");
+        QVERIFY(waitFor(
+            [&] { return h.x.screenshot().pixelColor(corner).value() < before.value() / 2; }));
+        compositor.terminate();
+        compositor.waitForFinished(3000);
+        moveMouse(target.mapToGlobal(target.rect().center()) + QPoint(5, 5)); // a frame to switch
+        QVERIFY(waitFor([&] { return near(h.x.screenshot().pixelColor(corner), before, 8); }));
+        QVERIFY(h.pressFor("Escape", 0));
+        QTRY_VERIFY(target.isActiveWindow());
     }
 
     void whatIsMissingIsToldAndTheHotKeysWork() {
