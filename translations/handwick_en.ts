@@ -4,47 +4,52 @@
 <context>
     <name>App</name>
     <message>
-        <location filename="../src/app/App.cpp" line="58"/>
+        <location filename="../src/app/App.cpp" line="62"/>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../src/app/App.cpp" line="68"/>
-        <source>No compositor is running, so the pointer cannot be drawn see-through over your windows. Turn on your desktop&apos;s compositing (or start one, such as picom) and start Handwick again.</source>
+        <source>No compositor is running, so Handwick draws the hand and the ink with hard edges and without shadows, and the spotlight is not available. Turn on your desktop&apos;s compositing (or start one, such as picom) for the full look.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="91"/>
+        <location filename="../src/app/App.cpp" line="76"/>
+        <source>The spotlight needs a compositor to darken the screen around the hand. Turn on your desktop&apos;s compositing to use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/App.cpp" line="99"/>
         <source>Turn Pointer Off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="91"/>
+        <location filename="../src/app/App.cpp" line="99"/>
         <source>Turn Pointer On</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="94"/>
+        <location filename="../src/app/App.cpp" line="102"/>
         <source>Clear Drawing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="97"/>
+        <location filename="../src/app/App.cpp" line="105"/>
         <source>Quit Handwick</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="104"/>
+        <location filename="../src/app/App.cpp" line="112"/>
         <source>Pointer on</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="104"/>
+        <location filename="../src/app/App.cpp" line="112"/>
         <source>Pointer off</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/App.cpp" line="120"/>
+        <location filename="../src/app/App.cpp" line="128"/>
         <source>Another program holds %1, so it does nothing in Handwick for now; Handwick takes it as soon as it is free.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
@@ -52,12 +57,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="124"/>
+        <location filename="../src/app/App.cpp" line="132"/>
         <source>Use the tray icon meanwhile.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/App.cpp" line="127"/>
+        <location filename="../src/app/App.cpp" line="134"/>
         <source>Until then the pointer cannot be turned on.</source>
         <translation type="unfinished"></translation>
     </message>
