@@ -88,10 +88,18 @@ CustomHand::Outcome CustomHand::prepare(const QString& path) {
 
 void CustomHand::importPhoto(const QString& path) {
     setError(QString());
-    m_workers.start([this, path] {
+    m_workers.start([this, path, removals = m_removals] {
         Outcome outcome = prepare(path);
         QMetaObject::invokeMethod(
-            this, [this, outcome = std::move(outcome)] { finish(outcome); }, Qt::QueuedConnection);
+            this,
+            [this, removals, outcome = std::move(outcome)] {
+                // Removed while it was being cut out: the user wants no hand now.
+                if (removals != m_removals)
+                    emit importFinished(false);
+                else
+                    finish(outcome);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -149,6 +157,7 @@ QString CustomHand::store(const QByteArray& png) {
 }
 
 void CustomHand::remove() {
+    ++m_removals;
     QFile::remove(m_file);
     setImage(QImage());
 }

@@ -55,4 +55,5 @@ class CustomHand : public QObject {
     QImage m_image;
     QString m_error;
     QThreadPool m_workers;
+    int m_removals = 0; // an import started before a removal is dropped
 };

@@ -10,11 +10,16 @@ FrameSettings FrameSettings::read(const Prefs& prefs) {
 }
 
 namespace {
-QPainterPath dimPath(const QRectF& bounds, const QRectF& frame, QPointF spot, double radius) {
+void dim(OverlayView& v, const QRectF& frame, QPointF spot, double radius) {
+    const bool hole = frame.contains(spot);
+    const OverlayView::DimShape shape{hole, hole ? spot - frame.topLeft() : QPointF(),
+                                      hole ? radius : 0};
+    if (v.dimShape == shape) return;
+    v.dimShape = shape;
     QPainterPath path;
-    path.addRect(bounds);
-    if (frame.contains(spot)) path.addEllipse(spot - frame.topLeft(), radius, radius);
-    return path;
+    path.addRect(v.root->bounds());
+    if (hole) path.addEllipse(shape.centre, radius, radius);
+    v.dim->setPath(path);
 }
 
 QPainterPath trailPath(const std::vector<TrailPoint>& trail, QPointF origin) {
@@ -31,9 +36,9 @@ void placeOnView(OverlayView& v, const QRectF& frame, const Motion& motion, QPoi
                  const FrameSettings& s, HandSprites& sprites) {
     const QPointF origin = frame.topLeft(); // the frame's bottom-left corner, y up
 
-    const bool dim = s.spotlight && !s.shaped;
-    v.dim->setHidden(!dim);
-    if (dim) v.dim->setPath(dimPath(v.root->bounds(), frame, motion.spot, s.spotlightRadius));
+    const bool dims = s.spotlight && !s.shaped;
+    v.dim->setHidden(!dims);
+    if (dims) dim(v, frame, motion.spot, s.spotlightRadius);
 
     const bool showHand = !s.overToolbar && ScreenSpace::holds(frame, mouse);
     v.arm->setHidden(!showHand || s.laser);

@@ -37,6 +37,16 @@ class OverlayView {
     std::shared_ptr<ShapeLayer> trail;
     LayerPtr effects;
 
+    // What the dimming's path was last built for: a frame whose spot stays
+    // off this screen (or still) need not build it again.
+    struct DimShape {
+        bool hole = false;
+        QPointF centre;
+        double radius = 0;
+        bool operator==(const DimShape&) const = default;
+    };
+    std::optional<DimShape> dimShape;
+
   private:
     double m_scale;
     QString m_spriteID;

@@ -164,6 +164,12 @@ class TestHandArt : public QObject {
             QVERIFY(!hand.hasImage() && !QFile::exists(hand.file()));
             QCOMPARE(prefs.handID(), chosen == QLatin1String("night") ? "night" : "classic");
         }
+        // Removed while an import is still cutting out: the hand stays removed.
+        QSignalSpy finished(&hand, &CustomHand::importFinished);
+        hand.importPhoto(m_big);
+        hand.remove();
+        QVERIFY(finished.wait(20000));
+        QVERIFY(!hand.hasImage() && !QFile::exists(hand.file()));
     }
 
     void aFailedImportKeepsTheHandAndTheChoice() {
