@@ -36,11 +36,7 @@ void paintDamage(OverlayView& view, QImage& screen) {
     view.root->clearDirtyRegion();
     if (region.isEmpty()) return;
     QPainter painter(&screen);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : region)
-        painter.fillRect(r, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    LayerRenderer::paint(painter, *view.root, region);
+    LayerRenderer::repaint(painter, *view.root, region);
 }
 
 QImage screenImage() {

@@ -214,6 +214,15 @@ void LayerRenderer::paint(QPainter& painter, const Layer& root, const QRegion& r
     painter.restore();
 }
 
+void LayerRenderer::repaint(QPainter& painter, const Layer& root, const QRegion& region) {
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : region)
+        painter.fillRect(r, Qt::transparent);
+    painter.restore();
+    paint(painter, root, region);
+}
+
 QImage LayerRenderer::renderImage(const Layer& root, double scale, const QColor& background) {
     const QSizeF points = root.drawnProps().bounds.size();
     if (!(scale > 0) || !std::isfinite(scale) || points.isEmpty()) return {};

@@ -16,6 +16,9 @@ class LayerRenderer {
     // root's top-left), clipped to `region`. Presentation values are those of
     // LayerAnimator's frame time. Does not clear the root's dirty region.
     static void paint(QPainter& painter, const Layer& root, const QRegion& region);
+    // The same over a picture that still holds the previous frame: the region
+    // is cleared to transparent first.
+    static void repaint(QPainter& painter, const Layer& root, const QRegion& region);
     // The whole tree as an image of the root's bounds at `scale` pixels per
     // point (device pixel ratio set), over `background`.
     static QImage renderImage(const Layer& root, double scale = 1.0,

@@ -55,17 +55,20 @@ void InkBoard::dragged(QPointF point, bool straight, OverlayView& view) {
 
 void InkBoard::up(OverlayView& view) {
     const Tool tool = Ink::gestureTool(m_prefs.tool(), m_prefs.laser());
+    LayerPtr finished; // announced by add()
     if (m_dragging) {
-        if (m_current) add(m_current);
+        finished = m_current;
     } else if (Ink::placesOnClick(tool)) {
-        LayerPtr badge = Ink::step(m_stepNumber, m_downPoint, m_prefs.color(), view.scale());
-        view.ink->addSublayer(badge);
+        finished = Ink::step(m_stepNumber, m_downPoint, m_prefs.color(), view.scale());
+        view.ink->addSublayer(finished);
         setStepNumber(m_stepNumber + 1);
-        add(badge);
     }
     m_current.reset();
     m_dragging = false;
-    emit changed();
+    if (finished)
+        add(finished);
+    else
+        emit changed();
 }
 
 void InkBoard::add(const LayerPtr& layer) {

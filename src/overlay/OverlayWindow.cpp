@@ -73,11 +73,7 @@ void OverlayWindow::reshape(const QRegion& region) {
     }
     {
         QPainter side(&m_aside);
-        side.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const QRect& r : region)
-            side.fillRect(r, Qt::transparent);
-        side.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        LayerRenderer::paint(side, *m_view.root, region);
+        LayerRenderer::repaint(side, *m_view.root, region);
     }
     const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
     QImage opaque = m_aside.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);

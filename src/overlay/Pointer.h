@@ -61,9 +61,6 @@ class Pointer : public QObject, public OverlayInput {
     void released(Qt::MouseButton button, OverlayView& view) override;
     bool keyPressed(const QKeyEvent& event) override;
 
-    // Without a compositor the windows are shaped to what they paint, and the
-    // spotlight (which needs translucency) is not available.
-    bool isShaped() const { return m_shaped; }
     // A compositor started or stopped: while on, the windows switch at once.
     void compositorChanged();
 
