@@ -18,7 +18,8 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
-      m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
+      m_welcome(m_prefs, m_pointer, m_activeWindow, WelcomeWindow::LoginSwitch{}),
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome) {
     m_pointer.setToolbar(&m_toolbar);
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,

@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/LazyToolbar.h"
+#include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/FrameStats.h"
@@ -43,5 +44,6 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    WelcomeController m_welcome;
     App m_app;
 };
