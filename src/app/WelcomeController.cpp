@@ -4,6 +4,15 @@
 #include "platform/ActiveWindow.h"
 #include "prefs/Prefs.h"
 
+#include <QGuiApplication>
+#include <QTimer>
+#include <memory>
+#include <utility>
+
+namespace {
+constexpr std::chrono::milliseconds kFocusSettle{400};
+}
+
 WelcomeController::WelcomeController(Prefs& prefs, Pointer& pointer, ActiveWindow& activeWindow,
                                      WelcomeWindow::LoginSwitch login, QObject* parent)
     : QObject(parent), m_prefs(prefs), m_pointer(pointer), m_activeWindow(activeWindow),
@@ -32,6 +41,26 @@ bool WelcomeController::showIfNew(bool hasTray) {
 
 void WelcomeController::start() {
     m_prefs.setWelcomed(true);
-    if (m_window) m_window->hide();
-    m_pointer.turnOn();
+    if (!m_window || !m_window->isActiveWindow()) {
+        if (m_window) m_window->hide();
+        m_pointer.turnOn();
+        return;
+    }
+    // A window manager that sees the focused welcome window go away gives the
+    // focus to another window, and a keyboard request made before it did so
+    // loses. So the hand comes up once the focus has moved on (or after a
+    // moment, for a desktop that keeps it nowhere).
+    auto once = std::make_shared<bool>(false);
+    auto turnOn = [this, once] {
+        if (std::exchange(*once, true)) return;
+        m_pointer.turnOn();
+    };
+    connect(
+        qApp, &QGuiApplication::applicationStateChanged, this,
+        [turnOn](Qt::ApplicationState state) {
+            if (state != Qt::ApplicationActive) turnOn();
+        },
+        Qt::SingleShotConnection);
+    QTimer::singleShot(kFocusSettle, this, turnOn);
+    m_window->hide();
 }

@@ -37,7 +37,7 @@ class TestWelcome : public QObject {
         QTest::keyClick(window, Qt::Key_Return);
         QVERIFY(f.settings.prefs.welcomed());
         QVERIFY(!window->isVisible());
-        QVERIFY(f.pointer.isOn());
+        QTRY_VERIFY(f.pointer.isOn());
         f.pointer.turnOff();
         QVERIFY(!f.welcome.showIfNew(true));
     }
