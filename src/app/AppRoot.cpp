@@ -1,5 +1,8 @@
 #include "app/AppRoot.h"
+#include "devtools/Snapshot.h"
 #include "handart/HandChoice.h"
+
+#include <QTimer>
 
 // The chosen hand follows imports and removals before anything else hears of them.
 CustomHand& AppRoot::followedByTheChoice(CustomHand& custom, Prefs& prefs) {
@@ -29,4 +32,16 @@ AppRoot::AppRoot()
 // The toolbar goes before the pointer: the pointer must not reach for it then.
 AppRoot::~AppRoot() {
     m_pointer.setToolbar(nullptr);
+}
+
+void AppRoot::snapshot(const QString& dir) {
+    std::vector<DevTools::Step> steps{
+        {QStringLiteral("welcome"), [this] { m_app.showWelcome(); }},
+        {QStringLiteral("pointer"), [this] { DevTools::demo(m_pointer); }},
+    };
+    DevTools::snapshot(dir, std::move(steps), m_pointer);
+}
+
+void AppRoot::demo() {
+    QTimer::singleShot(800, &m_pointer, [this] { DevTools::demo(m_pointer); });
 }

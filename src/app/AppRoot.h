@@ -30,6 +30,12 @@ class AppRoot {
     // The tray icon, the hot keys and the notices.
     void launch() { m_app.launch(); }
 
+    // The documentation's pictures of every window, into `dir`; the program
+    // ends once they are written.
+    void snapshot(const QString& dir);
+    // The pointer with the demonstration drawing, a moment after start.
+    void demo();
+
   private:
     static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
 

@@ -6,6 +6,7 @@
 #include "platform/ServerLoss.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -67,6 +68,9 @@ int run(int argc, char** argv) {
     ServerLoss::endAtOnce();
     AppRoot root;
     root.launch();
+    if (const auto dir = valueAfter(args, QStringLiteral("--snapshot")))
+        root.snapshot(QFileInfo(*dir).absoluteFilePath());
+    if (args.contains(QStringLiteral("--demo"))) root.demo();
     return QApplication::exec();
 }
 

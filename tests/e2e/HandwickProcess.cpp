@@ -39,6 +39,11 @@ QString HandwickProcess::output() {
     return QString::fromLocal8Bit(m_output);
 }
 
+int HandwickProcess::waitForExit(int ms) {
+    if (!m_process.waitForFinished(ms) || m_process.exitStatus() != QProcess::NormalExit) return -1;
+    return m_process.exitCode();
+}
+
 void HandwickProcess::stop() {
     if (m_process.state() == QProcess::NotRunning) return;
     m_process.terminate();

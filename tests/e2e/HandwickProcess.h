@@ -26,6 +26,8 @@ class HandwickProcess {
     QString settingsFile() const;
     // What the program printed so far (standard output and error together).
     QString output();
+    // Its exit status once it ends by itself within `ms`; -1 if it does not.
+    int waitForExit(int ms);
     // Asks it to end (SIGTERM), then kills it if it does not.
     void stop();
 

@@ -270,6 +270,22 @@ class E2eOverlay : public QObject {
         QTRY_VERIFY(target.isActiveWindow());
     }
 
+    // The documentation's pictures: one line per step, every picture written,
+    // and the program ends by itself.
+    void snapshotWritesEveryPictureAndEnds() {
+        Handwick h;
+        QTemporaryDir out;
+        QVERIFY(h.app.start({"--snapshot", out.path()}));
+        QCOMPARE(h.app.waitForExit(30000), 0);
+        const QStringList steps{"welcome", "pointer"};
+        QStringList expected;
+        for (const QString& step : steps)
+            expected << "shot " + step;
+        QCOMPARE(h.app.output().split('\n', Qt::SkipEmptyParts), expected << "EXIT 0");
+        for (const QString& step : steps)
+            QVERIFY2(!QImage(out.filePath(step + ".png")).isNull(), qPrintable(step));
+    }
+
     void whatIsMissingIsToldAndTheHotKeysWork() {
         const bool tray = !sessionWithout("tray");
         if (tray && !sessionWithout("compositor")) QSKIP("needs a session without either");
