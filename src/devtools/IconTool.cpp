@@ -1,5 +1,6 @@
 // Writes the application icon into a hicolor icon theme folder at every size
-// desktops ask for, plus the scalable SVG. Run by the build; painting into images needs no display.
+// desktops ask for, plus the scalable SVG. Run by the build: painting into
+// images needs no display.
 #include "devtools/AppIcon.h"
 
 #include <QDir>
