@@ -12,8 +12,7 @@ share=$prefix/share
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 desktop-file-validate "$share/applications/$id.desktop"
-appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null ||
-  appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+said=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 2>&1) || fail "$said"
 grep -qx "Icon=$id" "$share/applications/$id.desktop" || fail "desktop entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop<" "$share/metainfo/$id.metainfo.xml" ||
   fail "metainfo launches another desktop entry"
@@ -28,8 +27,12 @@ for side in 16 22 24 32 48 64 128 256 512; do
 done
 grep -q '<path' "$share/icons/hicolor/scalable/apps/$id.svg" || fail "the SVG icon draws nothing"
 
-# Any German message will do: it must differ from the English one.
+# Any German message will do: it must differ from the English one. The
+# import touches the settings, so they go to a folder of the test's own.
 home=$(mktemp -d -p "$prefix")
-said() { HOME=$home LC_ALL= LANGUAGE= LANG=$1 "$prefix/bin/handwick" --import-hand "$prefix/none.jpg" || true; }
-english=$(said C) german=$(said de_DE.UTF-8)
+says() {
+  HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data LC_ALL='' LANGUAGE='' LANG=$1 \
+    "$prefix/bin/handwick" --import-hand "$prefix/none.jpg" || true
+}
+english=$(says C) german=$(says de_DE.UTF-8)
 [ -n "$german" ] && [ "$german" != "$english" ] || fail "no German from the installed program: $german"
