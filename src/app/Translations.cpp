@@ -14,19 +14,26 @@ QString ownFolder() {
            QStringLiteral("/../share/handwick/translations");
 }
 
-void load(QCoreApplication& app, const QString& name, const QString& folder) {
+bool load(QCoreApplication& app, const QLocale& locale, const QString& name,
+          const QString& folder) {
     auto* translator = new QTranslator(&app);
-    // The system locale follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG, in that order
-    // of preference, and falls back from "de_AT" to "de".
-    if (translator->load(QLocale::system(), name, QStringLiteral("_"), folder))
+    const bool loaded = translator->load(locale, name, QStringLiteral("_"), folder);
+    if (loaded)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+    return loaded;
 }
 } // namespace
 
 void install(QCoreApplication& app) {
-    load(app, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    load(app, QStringLiteral("handwick"), ownFolder());
+    // The system locale follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG, in
+    // that order of preference, and falls back from "de_AT" to "de".
+    const QLocale user = QLocale::system();
+    load(app, user, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Any other language gets the English texts, whose file holds their
+    // plural forms.
+    if (!load(app, user, QStringLiteral("handwick"), ownFolder()))
+        load(app, QLocale(QLocale::English), QStringLiteral("handwick"), ownFolder());
 }
 } // namespace Translations
