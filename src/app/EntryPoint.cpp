@@ -1,6 +1,7 @@
 #include "app/EntryPoint.h"
 #include "app/AppRoot.h"
 #include "app/ImportCommand.h"
+#include "app/Translations.h"
 #include "devtools/DevTools.h"
 #include "platform/DesktopChecks.h"
 #include "platform/ServerLoss.h"
@@ -33,6 +34,7 @@ QStringList arguments(int argc, char** argv) {
 int runWithoutWindows(int argc, char** argv, const std::function<int()>& command) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    Translations::install(app);
     return command();
 }
 
@@ -62,6 +64,7 @@ int run(int argc, char** argv) {
     // not end the program with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(QStringLiteral("Handwick"));
     QApplication::setOrganizationName(QStringLiteral("Handwick"));
     QApplication::setQuitOnLastWindowClosed(false);
