@@ -54,6 +54,10 @@
         <source>Until then the pointer cannot be turned on.</source>
         <translation>Bis dahin lässt sich der Zeiger nicht einschalten.</translation>
     </message>
+    <message>
+        <source>How It Works…</source>
+        <translation>So funktioniert’s …</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -317,6 +321,53 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Tippgeräusch stummschalten</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
+    <message>
+        <source>Click the hand in the system tray, or press %1</source>
+        <translation>Klicken Sie auf die Hand im Systembereich der Kontrollleiste oder drücken Sie %1</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray: press %1 to bring up the hand, and again to put it away.</source>
+        <translation>Diese Arbeitsumgebung hat keinen Systembereich: Drücken Sie %1, um die Hand zu zeigen, und noch einmal, um sie wegzulegen.</translation>
+    </message>
+    <message>
+        <source>Welcome to Handwick</source>
+        <translation>Willkommen bei Handwick</translation>
+    </message>
+    <message>
+        <source>Point at things on your screen</source>
+        <translation>Zeigen Sie auf Dinge auf Ihrem Bildschirm</translation>
+    </message>
+    <message>
+        <source>A little hand on a stick for screen sharing, recordings and presentations.</source>
+        <translation>Eine kleine Hand am Stab für Bildschirmfreigaben, Aufnahmen und Präsentationen.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Beim Anmelden öffnen</translation>
+    </message>
+    <message>
+        <source>Try It Now</source>
+        <translation>Jetzt ausprobieren</translation>
+    </message>
+    <message>
+        <source>Click to tap. Nothing underneath gets clicked.</source>
+        <translation>Klicken zum Antippen. Darunter wird nichts angeklickt.</translation>
+    </message>
+    <message>
+        <source>Hold and drag to draw. Ctrl+Z undoes, Backspace clears.</source>
+        <translation>Gedrückt halten und ziehen zum Zeichnen. Strg+Z macht rückgängig, Rücktaste löscht.</translation>
+    </message>
+    <message>
+        <source>Esc puts the hand away and clears the drawing.</source>
+        <translation>Esc legt die Hand weg und löscht die Zeichnung.</translation>
+    </message>
+    <message>
+        <source>No permissions needed. Handwick only draws above your screen.</source>
+        <translation>Keine Berechtigungen nötig. Handwick zeichnet nur über Ihrem Bildschirm.</translation>
     </message>
 </context>
 </TS>

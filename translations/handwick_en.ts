@@ -54,6 +54,10 @@
         <source>Until then the pointer cannot be turned on.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>How It Works…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -316,6 +320,53 @@
     </message>
     <message>
         <source>Mute the tap sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
+    <message>
+        <source>Click the hand in the system tray, or press %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray: press %1 to bring up the hand, and again to put it away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Handwick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point at things on your screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A little hand on a stick for screen sharing, recordings and presentations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to tap. Nothing underneath gets clicked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold and drag to draw. Ctrl+Z undoes, Backspace clears.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc puts the hand away and clears the drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No permissions needed. Handwick only draws above your screen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -54,6 +54,10 @@
         <source>Until then the pointer cannot be turned on.</source>
         <translation>Hasta entonces no se puede activar el puntero.</translation>
     </message>
+    <message>
+        <source>How It Works…</source>
+        <translation>Cómo funciona…</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -317,6 +321,53 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Silenciar el sonido del toque</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
+    <message>
+        <source>Click the hand in the system tray, or press %1</source>
+        <translation>Haz clic en la mano de la bandeja del sistema o pulsa %1</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray: press %1 to bring up the hand, and again to put it away.</source>
+        <translation>Este escritorio no tiene bandeja del sistema: pulsa %1 para mostrar la mano y otra vez para guardarla.</translation>
+    </message>
+    <message>
+        <source>Welcome to Handwick</source>
+        <translation>Te damos la bienvenida a Handwick</translation>
+    </message>
+    <message>
+        <source>Point at things on your screen</source>
+        <translation>Señala cosas en tu pantalla</translation>
+    </message>
+    <message>
+        <source>A little hand on a stick for screen sharing, recordings and presentations.</source>
+        <translation>Una manita en un palo para compartir pantalla, grabaciones y presentaciones.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Try It Now</source>
+        <translation>Pruébalo ahora</translation>
+    </message>
+    <message>
+        <source>Click to tap. Nothing underneath gets clicked.</source>
+        <translation>Haz clic para dar un toque. No se hace clic en nada de debajo.</translation>
+    </message>
+    <message>
+        <source>Hold and drag to draw. Ctrl+Z undoes, Backspace clears.</source>
+        <translation>Mantén pulsado y arrastra para dibujar. Ctrl+Z deshace, Retroceso borra.</translation>
+    </message>
+    <message>
+        <source>Esc puts the hand away and clears the drawing.</source>
+        <translation>Esc guarda la mano y borra el dibujo.</translation>
+    </message>
+    <message>
+        <source>No permissions needed. Handwick only draws above your screen.</source>
+        <translation>No necesita permisos. Handwick solo dibuja encima de tu pantalla.</translation>
     </message>
 </context>
 </TS>

@@ -54,6 +54,10 @@
         <source>Until then the pointer cannot be turned on.</source>
         <translation>D’ici là, le pointeur ne peut pas être activé.</translation>
     </message>
+    <message>
+        <source>How It Works…</source>
+        <translation>Comment ça marche…</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -317,6 +321,53 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Couper le son du tapotement</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeWindow</name>
+    <message>
+        <source>Click the hand in the system tray, or press %1</source>
+        <translation>Cliquez sur la main dans la zone de notification ou appuyez sur %1</translation>
+    </message>
+    <message>
+        <source>This desktop has no system tray: press %1 to bring up the hand, and again to put it away.</source>
+        <translation>Ce bureau n’a pas de zone de notification : appuyez sur %1 pour faire apparaître la main, puis à nouveau pour la ranger.</translation>
+    </message>
+    <message>
+        <source>Welcome to Handwick</source>
+        <translation>Bienvenue dans Handwick</translation>
+    </message>
+    <message>
+        <source>Point at things on your screen</source>
+        <translation>Montrez ce qui est à l’écran</translation>
+    </message>
+    <message>
+        <source>A little hand on a stick for screen sharing, recordings and presentations.</source>
+        <translation>Une petite main au bout d’un bâton pour les partages d’écran, les enregistrements et les présentations.</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Try It Now</source>
+        <translation>Essayer maintenant</translation>
+    </message>
+    <message>
+        <source>Click to tap. Nothing underneath gets clicked.</source>
+        <translation>Cliquez pour tapoter. Rien en dessous n’est cliqué.</translation>
+    </message>
+    <message>
+        <source>Hold and drag to draw. Ctrl+Z undoes, Backspace clears.</source>
+        <translation>Maintenez et faites glisser pour dessiner. Ctrl+Z annule, Retour arrière efface.</translation>
+    </message>
+    <message>
+        <source>Esc puts the hand away and clears the drawing.</source>
+        <translation>Échap range la main et efface le dessin.</translation>
+    </message>
+    <message>
+        <source>No permissions needed. Handwick only draws above your screen.</source>
+        <translation>Aucune autorisation nécessaire. Handwick dessine seulement par-dessus votre écran.</translation>
     </message>
 </context>
 </TS>
