@@ -18,7 +18,11 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
+      m_settings({m_prefs, m_sprites, m_customHand, m_loginItem,
+                  [this](TapSound sound, double volume) { m_sounds.play(sound, volume); },
+                  nullptr}),
       m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
+    m_app.setSettingsWindow([this] { m_settings.show(); });
     m_pointer.setToolbar(&m_toolbar);
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,

@@ -4,6 +4,7 @@
 // Members are destroyed in reverse order, so nothing outlives what it uses.
 
 #include "app/App.h"
+#include "app/LazySettingsWindow.h"
 #include "app/LazyToolbar.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
@@ -13,6 +14,7 @@
 #include "platform/ActiveWindow.h"
 #include "platform/CompositorWatch.h"
 #include "platform/HotKeys.h"
+#include "platform/LoginItem.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
 
@@ -43,5 +45,7 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    LoginItem m_loginItem = LoginItem::forThisUser();
+    LazySettingsWindow m_settings;
     App m_app;
 };

@@ -44,6 +44,9 @@ constexpr IconFile kIcons[] = {
     {"hand.tap", "pointer"},
     {"scribble", "line-squiggle"},
     {"arrow.uturn.backward.circle", "rotate-ccw"},
+    {"hand.point.up.left", "pointer"},
+    {"pencil.tip", "pencil"},
+    {"hand.raised.fingers.spread", "hand"},
 };
 
 // One renderer per icon, made on first use. The SVGs stroke in "currentColor";

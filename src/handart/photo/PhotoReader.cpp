@@ -52,6 +52,13 @@ qint64 skipEntropyData(const uchar* data, qint64 size, qint64 pos) {
 }
 } // namespace
 
+QStringList PhotoReader::mimeTypes() {
+    QStringList out;
+    for (const QByteArray& type : QImageReader::supportedMimeTypes())
+        if (!type.startsWith("image/svg")) out << QString::fromLatin1(type);
+    return out;
+}
+
 PhotoReader::JpegLayout PhotoReader::inspectJpeg(const uchar* data, qint64 size) {
     JpegLayout layout;
     if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) return layout;
