@@ -161,6 +161,7 @@ void SettingsWindowController::select(SettingsTab tab) {
     page(tab)->setGeometry(QRect(QPoint(0, 0), size));
     page(tab)->show();
     m_host->setFixedSize(size);
+    layout()->activate(); // the window's new size, now rather than at the next event
     m_buttons->button(position(tab))->setChecked(true);
     setWindowTitle(title(tab));
 }
