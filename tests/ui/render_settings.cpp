@@ -1,6 +1,8 @@
 // Writes the settings window's four tabs as PNG files, on a light and a dark
-// palette (Fusion style; the dark one with Breeze Dark's colours), for the
-// documentation: render_settings <folder>.
+// palette (Fusion style; the dark one with Breeze Dark's colours), with a
+// hand cut out of a made-up photo, for the documentation:
+// render_settings <folder>.
+#include "SyntheticHandPhoto.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "platform/LoginItem.h"
@@ -8,6 +10,7 @@
 #include "ui/settings/SettingsWindowController.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -45,6 +48,15 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir home;
+    {
+        const QString photo = home.filePath(QStringLiteral("photo.png"));
+        SyntheticHandPhoto::make({}).photo.save(photo);
+        CustomHand custom(home.filePath(QStringLiteral("hand.png")));
+        QEventLoop loop;
+        QObject::connect(&custom, &CustomHand::importFinished, &loop, &QEventLoop::quit);
+        custom.importPhoto(photo);
+        loop.exec();
+    }
     for (const bool night : {false, true}) {
         QApplication::setPalette(night ? dark() : QApplication::style()->standardPalette());
         Prefs prefs(home.filePath(QStringLiteral("Handwick.ini")));
