@@ -162,6 +162,10 @@ class TestSettings : public QObject {
             QCOMPARE(s->window.size(), SettingsWindowController::contentSize(tab) + QSize(0, bar));
             QCOMPARE(s->window.windowTitle(), title(tab));
         }
+        QVERIFY(QTest::qWaitForWindowActive(&s->window));
+        QTest::keyClick(&s->window, Qt::Key_PageDown, Qt::ControlModifier); // round to the first
+        QCOMPARE(s->window.selected(), SettingsTab::general);
+        QTest::keyClick(&s->window, Qt::Key_PageUp, Qt::ControlModifier);
         const QPoint where = s->window.pos() + QPoint(30, 20);
         s->window.move(where);
         s->window.close();

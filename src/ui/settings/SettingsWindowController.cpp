@@ -144,6 +144,17 @@ SettingsWindowController::SettingsWindowController(const Services& services, QWi
     for (const QKeySequence& keys :
          {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    // Tabs in turn from the keyboard, as in any tabbed window.
+    const auto step = [this](int by) {
+        const int count = int(order.size());
+        select(order.at((position(m_selected) + by + count) % count));
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::NextChild), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& keys :
+         {QKeySequence(QKeySequence::PreviousChild), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step] { step(-1); });
     select(SettingsTab::general);
 }
 
