@@ -160,7 +160,7 @@ class TestSettings : public QObject {
             QCOMPARE(s->window.selected(), tab);
             QCOMPARE(s->window.page(tab)->size(), SettingsWindowController::contentSize(tab));
             QCOMPARE(s->window.size(), SettingsWindowController::contentSize(tab) + QSize(0, bar));
-            QCOMPARE(s->window.windowTitle(), title(tab));
+            QCOMPARE(s->window.windowTitle(), title(tab) + " — Handwick");
         }
         QVERIFY(QTest::qWaitForWindowActive(&s->window));
         QTest::keyClick(&s->window, Qt::Key_PageDown, Qt::ControlModifier); // round to the first
@@ -205,7 +205,7 @@ class TestSettings : public QObject {
         QVERIFY(finished.wait(20000));
         QVERIFY(!s->find<QProgressBar>("importBusy")->isVisible());
         QCOMPARE(choose->text(), QStringLiteral("Choose Another Photo…"));
-        QVERIFY(remove->isVisible());
+        QVERIFY(remove->isVisible() && s->find<QLabel>("customPicture")->isVisible());
         QCOMPARE(s->find<HandGrid>("handGrid")->ids().front(), QStringLiteral("custom"));
         QCOMPARE(s->prefs.handID(), QStringLiteral("custom"));
 

@@ -174,7 +174,8 @@ void SettingsWindowController::select(SettingsTab tab) {
     m_host->setFixedSize(size);
     layout()->activate(); // the window's new size, now rather than at the next event
     m_buttons->button(position(tab))->setChecked(true);
-    setWindowTitle(title(tab));
+    // The program's name too: in a task bar "General" alone says nothing.
+    setWindowTitle(tr("%1 — Handwick").arg(title(tab)));
 }
 
 void SettingsWindowController::showAndRaise() {
