@@ -222,6 +222,7 @@ class TestSettings : public QObject {
         QCOMPARE(choose->text(), QStringLiteral("Choose Photo…"));
         QVERIFY(!remove->isVisible() && !QFile::exists(s->custom.file()));
         QVERIFY(HandSettings::pictureFilter().contains("*.png"));
+        QVERIFY(HandSettings::pictureFilter().contains("*.HEIC"));
         QVERIFY(!HandSettings::pictureFilter().contains("*.svg"));
     }
 };

@@ -2,7 +2,9 @@
 #include "handart/CustomHand.h"
 #include "ui/HandGrid.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMimeDatabase>
 #include <QProgressBar>
@@ -94,16 +96,20 @@ QString HandSettings::pictureFilter() {
     QStringList patterns;
     const QMimeDatabase mimes;
     for (const QString& name : CustomHand::readableMimeTypes())
+        // Filters match case-sensitively here, and phones name their photos IMG_0001.HEIC.
         for (const QString& pattern : mimes.mimeTypeForName(name).globPatterns())
-            if (!patterns.contains(pattern)) patterns << pattern;
+            for (const QString& spelling : {pattern, pattern.toUpper()})
+                if (!patterns.contains(spelling)) patterns << spelling;
     return tr("Pictures") + QStringLiteral(" (") + patterns.join(u' ') + u')';
 }
 
 void HandSettings::choosePhoto() {
     if (!m_dialog) {
-        m_dialog = new QFileDialog(
-            this, tr("Choose a Photo of Your Hand"),
-            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), pictureFilter());
+        // A folder that does not exist would be taken for a file name.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QFileInfo(folder).isDir()) folder = QDir::homePath();
+        m_dialog =
+            new QFileDialog(this, tr("Choose a Photo of Your Hand"), folder, pictureFilter());
         m_dialog->setFileMode(QFileDialog::ExistingFile);
         m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
         // Cancelling changes nothing and says nothing.
