@@ -132,6 +132,8 @@ QWidget* FormSection::addRow(const QString& label, QWidget* control) {
     line->setSpacing(16);
     auto* text = new QLabel(label, row);
     text->setBuddy(control);
+    // A switch or slider has no words of its own: the row's label names it.
+    if (control->accessibleName().isEmpty()) control->setAccessibleName(label);
     line->addWidget(text, 0, Qt::AlignVCenter);
     line->addStretch(1);
     control->setParent(row);
