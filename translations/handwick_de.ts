@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutSettings</name>
+    <message>
+        <source>A little hand on a stick that points at things on your screen.</source>
+        <translation>Eine kleine Hand am Stab, die auf Dinge auf Ihrem Bildschirm zeigt.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen …</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
@@ -58,6 +73,10 @@
         <source>How It Works…</source>
         <translation>So funktioniert’s …</translation>
     </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -88,6 +107,151 @@
     <message>
         <source>the folder %1 cannot be made</source>
         <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSettings</name>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>Never, clear by hand</source>
+        <translation>Nie, von Hand löschen</translation>
+    </message>
+    <message>
+        <source>After 2 seconds</source>
+        <translation>Nach 2 Sekunden</translation>
+    </message>
+    <message>
+        <source>After 4 seconds</source>
+        <translation>Nach 4 Sekunden</translation>
+    </message>
+    <message>
+        <source>After 8 seconds</source>
+        <translation>Nach 8 Sekunden</translation>
+    </message>
+    <message>
+        <source>Fade away</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Spotlight size</source>
+        <translation>Größe des Spotlights</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
+        <translation>Wählen Sie ein Werkzeug in der Werkzeugleiste oder mit den Tasten 1 bis 5. Halten Sie die Umschalttaste für eine gerade Linie.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettings</name>
+    <message>
+        <source>Open at login</source>
+        <translation>Beim Anmelden öffnen</translation>
+    </message>
+    <message>
+        <source>Show the toolbar while pointing</source>
+        <translation>Werkzeugleiste beim Zeigen anzeigen</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Zeiger</translation>
+    </message>
+    <message>
+        <source>Hand size</source>
+        <translation>Handgröße</translation>
+    </message>
+    <message>
+        <source>Stick sways when you move</source>
+        <translation>Stab schwingt bei Bewegung</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tap sound</source>
+        <translation>Tippgeräusch</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Pointer on or off</source>
+        <translation>Zeiger ein oder aus</translation>
+    </message>
+    <message>
+        <source>Clear the drawing</source>
+        <translation>Zeichnung löschen</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
+        <translation>Esc aus · Strg+Z rückgängig · Rücktaste löschen · L Laser · S Spotlight · 1 bis 5 Werkzeuge · T Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>While pointing</source>
+        <translation>Beim Zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>HandSettings</name>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Ihre eigene Hand</translation>
+    </message>
+    <message>
+        <source>A photo of your hand with the index finger pointing up, on a plain background. It is cut out on this computer and never uploaded.</source>
+        <translation>Ein Foto Ihrer Hand mit nach oben zeigendem Zeigefinger vor schlichtem Hintergrund. Es wird auf diesem Computer ausgeschnitten und nie hochgeladen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cutting out your hand</source>
+        <translation>Ihre Hand wird ausgeschnitten</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Choose a Photo of Your Hand</source>
+        <translation>Foto Ihrer Hand wählen</translation>
+    </message>
+    <message>
+        <source>Choose Another Photo…</source>
+        <translation>Anderes Foto wählen …</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Foto wählen …</translation>
     </message>
 </context>
 <context>
@@ -232,6 +396,32 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick kann seine Einstellungen nicht in %1 speichern: %2. Änderungen gelten nur, bis Handwick beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>%1 — Handwick</source>
+        <translation>%1 — Handwick</translation>
     </message>
 </context>
 <context>

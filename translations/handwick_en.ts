@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutSettings</name>
+    <message>
+        <source>A little hand on a stick that points at things on your screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
@@ -58,6 +73,10 @@
         <source>How It Works…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -87,6 +106,151 @@
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSettings</name>
+    <message>
+        <source>Ink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never, clear by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 4 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 8 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spotlight size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettings</name>
+    <message>
+        <source>Open at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the toolbar while pointing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick sways when you move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointer on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While pointing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HandSettings</name>
+    <message>
+        <source>Hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A photo of your hand with the index finger pointing up, on a plain background. It is cut out on this computer and never uploaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting out your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Photo of Your Hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Another Photo…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -231,6 +395,32 @@
     </message>
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>%1 — Handwick</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutSettings</name>
+    <message>
+        <source>A little hand on a stick that points at things on your screen.</source>
+        <translation>Una manita en un palo que señala cosas en tu pantalla.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
@@ -58,6 +73,10 @@
         <source>How It Works…</source>
         <translation>Cómo funciona…</translation>
     </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ajustes…</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -88,6 +107,151 @@
     <message>
         <source>the folder %1 cannot be made</source>
         <translation>no se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSettings</name>
+    <message>
+        <source>Ink</source>
+        <translation>Tinta</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Grosor de línea</translation>
+    </message>
+    <message>
+        <source>Never, clear by hand</source>
+        <translation>Nunca, borrar a mano</translation>
+    </message>
+    <message>
+        <source>After 2 seconds</source>
+        <translation>A los 2 segundos</translation>
+    </message>
+    <message>
+        <source>After 4 seconds</source>
+        <translation>A los 4 segundos</translation>
+    </message>
+    <message>
+        <source>After 8 seconds</source>
+        <translation>A los 8 segundos</translation>
+    </message>
+    <message>
+        <source>Fade away</source>
+        <translation>Desvanecer</translation>
+    </message>
+    <message>
+        <source>Spotlight size</source>
+        <translation>Tamaño del foco</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
+        <translation>Elige una herramienta en la barra o con las teclas 1 a 5. Mantén Mayús para una línea recta.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettings</name>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Show the toolbar while pointing</source>
+        <translation>Mostrar la barra de herramientas al señalar</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Puntero</translation>
+    </message>
+    <message>
+        <source>Hand size</source>
+        <translation>Tamaño de la mano</translation>
+    </message>
+    <message>
+        <source>Stick sways when you move</source>
+        <translation>El palo se balancea al moverte</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Tap sound</source>
+        <translation>Sonido del toque</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Atajos</translation>
+    </message>
+    <message>
+        <source>Pointer on or off</source>
+        <translation>Activar o desactivar el puntero</translation>
+    </message>
+    <message>
+        <source>Clear the drawing</source>
+        <translation>Borrar el dibujo</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Foco</translation>
+    </message>
+    <message>
+        <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
+        <translation>Esc desactivar · Ctrl+Z deshacer · Retroceso borrar · L láser · S foco · 1 a 5 herramientas · T barra</translation>
+    </message>
+    <message>
+        <source>While pointing</source>
+        <translation>Al señalar</translation>
+    </message>
+</context>
+<context>
+    <name>HandSettings</name>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Tu propia mano</translation>
+    </message>
+    <message>
+        <source>A photo of your hand with the index finger pointing up, on a plain background. It is cut out on this computer and never uploaded.</source>
+        <translation>Una foto de tu mano con el índice hacia arriba, sobre un fondo liso. Se recorta en este ordenador y nunca se sube.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Cutting out your hand</source>
+        <translation>Recortando tu mano</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Choose a Photo of Your Hand</source>
+        <translation>Elige una foto de tu mano</translation>
+    </message>
+    <message>
+        <source>Choose Another Photo…</source>
+        <translation>Elegir otra foto…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Elegir foto…</translation>
     </message>
 </context>
 <context>
@@ -232,6 +396,32 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick no puede guardar sus ajustes en %1: %2. Los cambios se mantendrán hasta que cierres Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dibujo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>%1 — Handwick</source>
+        <translation>%1 — Handwick</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutSettings</name>
+    <message>
+        <source>A little hand on a stick that points at things on your screen.</source>
+        <translation>Une petite main au bout d’un bâton qui montre ce qui est à l’écran.</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>App</name>
     <message>
         <source>This desktop has no system tray, so Handwick shows no icon. Press Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the drawing.</source>
@@ -58,6 +73,10 @@
         <source>How It Works…</source>
         <translation>Comment ça marche…</translation>
     </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
 </context>
 <context>
     <name>CustomHand</name>
@@ -88,6 +107,151 @@
     <message>
         <source>the folder %1 cannot be made</source>
         <translation>impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSettings</name>
+    <message>
+        <source>Ink</source>
+        <translation>Encre</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+    <message>
+        <source>Never, clear by hand</source>
+        <translation>Jamais, effacer à la main</translation>
+    </message>
+    <message>
+        <source>After 2 seconds</source>
+        <translation>Après 2 secondes</translation>
+    </message>
+    <message>
+        <source>After 4 seconds</source>
+        <translation>Après 4 secondes</translation>
+    </message>
+    <message>
+        <source>After 8 seconds</source>
+        <translation>Après 8 secondes</translation>
+    </message>
+    <message>
+        <source>Fade away</source>
+        <translation>Effacement automatique</translation>
+    </message>
+    <message>
+        <source>Spotlight size</source>
+        <translation>Taille du projecteur</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
+        <translation>Choisissez un outil dans la barre d’outils ou avec les touches 1 à 5. Maintenez Maj pour un trait droit.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettings</name>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Show the toolbar while pointing</source>
+        <translation>Afficher la barre d’outils pendant le pointage</translation>
+    </message>
+    <message>
+        <source>Pointer</source>
+        <translation>Pointeur</translation>
+    </message>
+    <message>
+        <source>Hand size</source>
+        <translation>Taille de la main</translation>
+    </message>
+    <message>
+        <source>Stick sways when you move</source>
+        <translation>Le bâton se balance quand vous bougez</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Tap sound</source>
+        <translation>Son du tapotement</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>Pointer on or off</source>
+        <translation>Activer ou désactiver le pointeur</translation>
+    </message>
+    <message>
+        <source>Clear the drawing</source>
+        <translation>Effacer le dessin</translation>
+    </message>
+    <message>
+        <source>Spotlight</source>
+        <translation>Projecteur</translation>
+    </message>
+    <message>
+        <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
+        <translation>Échap désactiver · Ctrl+Z annuler · Retour arrière effacer · L laser · S projecteur · 1 à 5 outils · T barre d’outils</translation>
+    </message>
+    <message>
+        <source>While pointing</source>
+        <translation>Pendant le pointage</translation>
+    </message>
+</context>
+<context>
+    <name>HandSettings</name>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Your own hand</source>
+        <translation>Votre propre main</translation>
+    </message>
+    <message>
+        <source>A photo of your hand with the index finger pointing up, on a plain background. It is cut out on this computer and never uploaded.</source>
+        <translation>Une photo de votre main, l’index pointé vers le haut, sur un fond uni. Elle est découpée sur cet ordinateur et jamais envoyée en ligne.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cutting out your hand</source>
+        <translation>Découpage de votre main</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Choose a Photo of Your Hand</source>
+        <translation>Choisir une photo de votre main</translation>
+    </message>
+    <message>
+        <source>Choose Another Photo…</source>
+        <translation>Choisir une autre photo…</translation>
+    </message>
+    <message>
+        <source>Choose Photo…</source>
+        <translation>Choisir une photo…</translation>
     </message>
 </context>
 <context>
@@ -232,6 +396,32 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick ne peut pas enregistrer ses réglages dans %1&#xa0;: %2. Les modifications seront perdues à la fermeture de Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTab</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowController</name>
+    <message>
+        <source>%1 — Handwick</source>
+        <translation>%1 — Handwick</translation>
     </message>
 </context>
 <context>

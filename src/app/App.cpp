@@ -102,6 +102,11 @@ void App::quit() {
     QApplication::quit();
 }
 
+void App::showSettings() {
+    m_pointer.turnOff();
+    if (m_showSettingsWindow) m_showSettingsWindow();
+}
+
 void App::rebuildMenu(QMenu& menu) {
     menu.clear();
     const bool on = m_pointer.isOn();
@@ -111,6 +116,8 @@ void App::rebuildMenu(QMenu& menu) {
     QAction* clear = menu.addAction(tr("Clear Drawing"), this, &App::clearInk);
     clear->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
     menu.addSeparator();
+    QAction* settings = menu.addAction(tr("Settings…"), this, &App::showSettings);
+    settings->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     menu.addAction(tr("How It Works…"), this, &App::showWelcome);
     menu.addSeparator();
     QAction* quit = menu.addAction(tr("Quit Handwick"), this, &App::quit);

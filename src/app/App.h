@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 #include "app/HotKeyRetry.h"
 
@@ -31,6 +32,11 @@ class App : public QObject {
     void showWelcome();
     void quit();
 
+    // The settings window: the pointer goes off first, so the overlay never
+    // covers it; then the window is shown and brought to the front.
+    void showSettings();
+    void setSettingsWindow(std::function<void()> show) { m_showSettingsWindow = std::move(show); }
+
     // The menu as it would open now.
     void rebuildMenu(QMenu& menu);
     // A plain click on the tray icon toggles the pointer; with Ctrl or Alt
@@ -52,4 +58,5 @@ class App : public QObject {
     HotKeyRetry m_keyRetry;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;
+    std::function<void()> m_showSettingsWindow;
 };

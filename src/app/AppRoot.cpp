@@ -21,8 +21,14 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
-      m_welcome(m_prefs, m_pointer, m_activeWindow, WelcomeWindow::LoginSwitch{}),
+      m_settings({m_prefs, m_sprites, m_customHand, m_loginItem,
+                  [this](TapSound sound, double volume) { m_sounds.play(sound, volume); },
+                  nullptr}),
+      m_welcome(m_prefs, m_pointer, m_activeWindow,
+                WelcomeWindow::LoginSwitch{[this] { return m_loginItem.isEnabled(); },
+                                           [this](bool on) { m_loginItem.setEnabled(on); }}),
       m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome) {
+    m_app.setSettingsWindow([this] { m_settings.show(); });
     m_pointer.setToolbar(&m_toolbar);
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
@@ -35,10 +41,13 @@ AppRoot::~AppRoot() {
 }
 
 void AppRoot::snapshot(const QString& dir) {
-    std::vector<DevTools::Step> steps{
-        {QStringLiteral("welcome"), [this] { m_app.showWelcome(); }},
-        {QStringLiteral("pointer"), [this] { DevTools::demo(m_pointer); }},
-    };
+    std::vector<DevTools::Step> steps{{QStringLiteral("welcome"), [this] { m_app.showWelcome(); }}};
+    for (SettingsTab tab : SettingsWindowController::order)
+        steps.push_back({QStringLiteral("settings-") + rawValue(tab), [this, tab] {
+                             m_pointer.turnOff();
+                             m_settings.show(tab);
+                         }});
+    steps.push_back({QStringLiteral("pointer"), [this] { DevTools::demo(m_pointer); }});
     DevTools::snapshot(dir, std::move(steps), m_pointer);
 }
 

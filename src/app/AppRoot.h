@@ -4,6 +4,7 @@
 // Members are destroyed in reverse order, so nothing outlives what it uses.
 
 #include "app/App.h"
+#include "app/LazySettingsWindow.h"
 #include "app/LazyToolbar.h"
 #include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
@@ -14,6 +15,7 @@
 #include "platform/ActiveWindow.h"
 #include "platform/CompositorWatch.h"
 #include "platform/HotKeys.h"
+#include "platform/LoginItem.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
 
@@ -50,6 +52,8 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    LoginItem m_loginItem = LoginItem::forThisUser();
+    LazySettingsWindow m_settings;
     WelcomeController m_welcome;
     App m_app;
 };

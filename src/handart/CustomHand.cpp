@@ -22,6 +22,10 @@ QString CustomHand::defaultFile() {
            QStringLiteral("/Handwick/custom-hand.png");
 }
 
+QStringList CustomHand::readableMimeTypes() {
+    return PhotoReader::mimeTypes();
+}
+
 CustomHand::CustomHand(const QString& file, QObject* parent) : QObject(parent), m_file(file) {
     // One import at a time: the last one started is the last to finish, and
     // a burst of imports never holds more than one photo in memory.

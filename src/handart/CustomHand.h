@@ -16,6 +16,8 @@ class CustomHand : public QObject {
   public:
     // The user's hand: ~/.local/share/Handwick/custom-hand.png (XDG_DATA_HOME honoured).
     static QString defaultFile();
+    // The MIME types of the photos an import can read.
+    static QStringList readableMimeTypes();
     // Photos larger than this are refused unread.
     static constexpr qint64 kLargestPhotoBytes = 100LL * 1024 * 1024;
 

@@ -47,6 +47,9 @@ constexpr IconFile kIcons[] = {
     {"menubar.arrow.up.rectangle", "panel-top"},
     {"escape", "square-arrow-out-up-left"},
     {"lock.open", "lock-open"},
+    {"hand.point.up.left", "pointer"},
+    {"pencil.tip", "pencil"},
+    {"hand.raised.fingers.spread", "hand"},
 };
 
 // One renderer per icon, made on first use. The SVGs stroke in "currentColor";

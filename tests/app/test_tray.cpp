@@ -30,14 +30,18 @@ class TestTray : public QObject {
         QStringList titles;
         for (QAction* action : menu.actions())
             titles << action->text();
-        QCOMPARE(titles, (QStringList{"Turn Pointer On", "Clear Drawing", "", "How It Works…", "",
-                                      "Quit Handwick"}));
+        QCOMPARE(titles, (QStringList{"Turn Pointer On", "Clear Drawing", "", "Settings…",
+                                      "How It Works…", "", "Quit Handwick"}));
         QCOMPARE(menu.actions().front()->shortcut(), QKeySequence("Ctrl+Alt+H"));
+        QCOMPARE(menu.actions().at(3)->shortcut(), QKeySequence("Ctrl+,"));
         menu.actions().front()->trigger();
         QVERIFY(pointer.isOn());
         app.rebuildMenu(menu);
         QCOMPARE(menu.actions().front()->text(), QStringLiteral("Turn Pointer Off"));
-        menu.actions().front()->trigger();
+        int opened = 0;
+        app.setSettingsWindow([&] { opened += pointer.isOn() ? 100 : 1; });
+        menu.actions().at(3)->trigger(); // the pointer is off before the window shows
+        QCOMPARE(opened, 1);
         QVERIFY(!pointer.isOn());
     }
 

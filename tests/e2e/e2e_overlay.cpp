@@ -277,7 +277,8 @@ class E2eOverlay : public QObject {
         QTemporaryDir out;
         QVERIFY(h.app.start({"--snapshot", out.path()}));
         QCOMPARE(h.app.waitForExit(30000), 0);
-        const QStringList steps{"welcome", "pointer"};
+        const QStringList steps{"welcome",          "settings-general", "settings-hands",
+                                "settings-drawing", "settings-about",   "pointer"};
         QStringList expected;
         for (const QString& step : steps)
             expected << "shot " + step;

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,15 @@ class TestHandArt : public QObject {
         QTest::newRow("PNG claiming 19000 × 19000") << PhotoFiles::pngHeaderOnly(19000, 19000);
         QTest::newRow("progressive JPEG claiming 8000 × 6000")
             << PhotoFiles::progressiveJpeg(m_photo.photo, {8000, 6000});
+        QFile heicFile(QStringLiteral(HANDWICK_TEST_DATA "/hand.heic"));
+        QVERIFY(heicFile.open(QIODevice::ReadOnly));
+        const QByteArray heic = heicFile.readAll();
+        QByteArray huge = heic; // its size box says 30000 × 30000
+        const qsizetype size = huge.indexOf("ispe") + 8;
+        for (qsizetype at : {size, size + 4})
+            huge.replace(at, 4, QByteArray::fromHex("00007530"));
+        QTest::newRow("HEIC claiming 30000 × 30000") << huge;
+        QTest::newRow("truncated HEIC") << heic.left(heic.size() * 2 / 3);
         QTest::newRow("SVG") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' "
                                            "width='100000' height='100000'/>");
     }
@@ -124,6 +134,14 @@ class TestHandArt : public QObject {
         timer.start();
         QVERIFY(!PhotoReader::read(file));
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    // A phone photo in a HEIF container reads like any other, and is offered.
+    // (data/hand.heic: a made-up 320 × 240 photo encoded with libheif.)
+    void heicPhotosAreRead() {
+        const auto photo = PhotoReader::read(QStringLiteral(HANDWICK_TEST_DATA "/hand.heic"));
+        QVERIFY(photo && photo->size() == QSize(320, 240));
+        QVERIFY(PhotoReader::mimeTypes().contains(QStringLiteral("image/heic")));
     }
 
     void cutsTheHandCleanlyOutOfAPhoto() {

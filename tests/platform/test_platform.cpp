@@ -1,7 +1,11 @@
 #include "platform/ActiveWindow.h"
 #include "platform/DesktopChecks.h"
+#include "platform/LoginItem.h"
 #include "platform/x11/GrabModifiers.h"
 
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Masks = std::vector<uint16_t>;
@@ -91,6 +95,38 @@ class TestPlatform : public QObject {
         QVERIFY(!has("", "no-such-host:", ""));
         QVERIFY(has("", "", "wayland-0"));
         QVERIFY(!has("xcb", "", "wayland-0")); // xcb forced in a Wayland session
+    }
+
+    // Written, read back from the file, removed; hidden by the desktop's own
+    // tools; a folder that cannot be written leaves it off, and says so by
+    // reading off.
+    void openAtLoginIsAnAutostartEntry() {
+        QTemporaryDir home;
+        const QString file = home.filePath("autostart/handwick.desktop");
+        const QString program = R"(/my "apps"/$HOME/100%\handwick)";
+        LoginItem item(file, program);
+        QVERIFY(!item.isEnabled());
+        item.setEnabled(true);
+        QVERIFY(item.isEnabled());
+        QSettings entry(file, QSettings::IniFormat);
+        QCOMPARE(entry.value("Desktop Entry/Type").toString(), QStringLiteral("Application"));
+        QVERIFY(LoginItem::entryText(program).contains(
+            R"(Exec="/my \\"apps\\"/\\$HOME/100%%\\\\handwick")"));
+
+        QFile edited(file);
+        QVERIFY(edited.open(QIODevice::Append));
+        edited.write("Hidden=true\n");
+        edited.close();
+        QVERIFY(!item.isEnabled());
+        item.setEnabled(false);
+        QVERIFY(!QFile::exists(file) && !item.isEnabled());
+
+        // Where the folder should be, a file: nothing can be written there.
+        QVERIFY(QDir().mkpath(home.filePath("blocked")));
+        QFile(home.filePath("blocked/autostart")).open(QIODevice::WriteOnly);
+        LoginItem locked(home.filePath("blocked/autostart/handwick.desktop"), program);
+        locked.setEnabled(true);
+        QVERIFY(!locked.isEnabled());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "handart/photo/PhotoReader.h"
+#include "handart/photo/HeifReader.h"
 
 #include <QColorSpace>
 #include <QFile>
@@ -50,7 +51,27 @@ qint64 skipEntropyData(const uchar* data, qint64 size, qint64 pos) {
     }
     return size;
 }
+// 8-bit RGBA in sRGB, whatever the file held.
+std::optional<QImage> normalised(std::optional<QImage> image) {
+    if (!image || image->isNull()) return std::nullopt;
+    image->convertTo(QImage::Format_RGBA8888);
+    const QColorSpace space = image->colorSpace();
+    if (space.isValid() && space != QColorSpace::SRgb)
+        image->convertToColorSpace(QColorSpace::SRgb);
+    image->setColorSpace(QColorSpace::SRgb);
+    if (image->isNull()) return std::nullopt;
+    return image;
+}
 } // namespace
+
+QStringList PhotoReader::mimeTypes() {
+    QStringList out;
+    for (const QByteArray& type : QImageReader::supportedMimeTypes())
+        if (!type.startsWith("image/svg")) out << QString::fromLatin1(type);
+    for (const QString& type : HeifReader::mimeTypes())
+        if (!out.contains(type)) out << type;
+    return out;
+}
 
 PhotoReader::JpegLayout PhotoReader::inspectJpeg(const uchar* data, qint64 size) {
     JpegLayout layout;
@@ -88,6 +109,8 @@ std::optional<QImage> PhotoReader::read(const QString& path, const Limits& limit
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
+    if (format.isEmpty() && HeifReader::canRead(path))
+        return normalised(HeifReader::read(path, limits));
     if (!isRasterFormat(format)) return std::nullopt;
 
     // Refuse what would need absurd memory before a single pixel is decoded.
@@ -124,11 +147,5 @@ std::optional<QImage> PhotoReader::read(const QString& path, const Limits& limit
 
     QImage image;
     if (!reader.read(&image) || image.isNull()) return std::nullopt;
-
-    image.convertTo(QImage::Format_RGBA8888);
-    const QColorSpace space = image.colorSpace();
-    if (space.isValid() && space != QColorSpace::SRgb) image.convertToColorSpace(QColorSpace::SRgb);
-    image.setColorSpace(QColorSpace::SRgb);
-    if (image.isNull()) return std::nullopt;
-    return image;
+    return normalised(image);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Reads a picture chosen by the user: the first image of the file, turned
@@ -18,6 +19,9 @@ struct Limits {
     // least this long: plenty for a cut-out at most 600 pixels high.
     int workingSide = 2000;
 };
+
+// The MIME types of the pictures read() can read.
+QStringList mimeTypes();
 
 // Nothing when the file is missing, is no picture, is damaged or too large.
 std::optional<QImage> read(const QString& path, const Limits& limits = {});
