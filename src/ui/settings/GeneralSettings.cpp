@@ -25,6 +25,10 @@ QLabel* keys(const QString& text, QWidget* parent) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
+// As this desktop's language writes keys ("Strg+Alt+H" in German).
+QString nativeKeys(const char* keys) {
+    return QKeySequence(QString::fromLatin1(keys)).toString(QKeySequence::NativeText);
+}
 } // namespace
 
 GeneralSettings::GeneralSettings(Prefs& prefs, LoginItem& loginItem, Preview preview,
@@ -105,9 +109,9 @@ GeneralSettings::GeneralSettings(Prefs& prefs, LoginItem& loginItem, Preview pre
 
 void GeneralSettings::addShortcuts() {
     FormSection* shortcuts = addSection(tr("Shortcuts"));
-    shortcuts->addRow(tr("Pointer on or off"), keys(QStringLiteral("Ctrl+Alt+H"), this));
-    shortcuts->addRow(tr("Clear the drawing"), keys(QStringLiteral("Ctrl+Alt+X"), this));
-    shortcuts->addRow(tr("Spotlight"), keys(QStringLiteral("Ctrl+Alt+S"), this));
+    shortcuts->addRow(tr("Pointer on or off"), keys(nativeKeys("Ctrl+Alt+H"), this));
+    shortcuts->addRow(tr("Clear the drawing"), keys(nativeKeys("Ctrl+Alt+X"), this));
+    shortcuts->addRow(tr("Spotlight"), keys(nativeKeys("Ctrl+Alt+S"), this));
     QLabel* whilePointing =
         keys(keepItemsWhole(tr("Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · "
                                "1 to 5 tools · T toolbar")),

@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -58,7 +59,9 @@ QColor secondary(const QPalette& palette) {
 } // namespace
 
 QString WelcomeWindow::reachLine(bool hasTray) {
-    const QString key = QString::fromLatin1(kHotKey);
+    // Written the way this desktop's language writes keys ("Strg" in German).
+    const QString key =
+        QKeySequence(QString::fromLatin1(kHotKey)).toString(QKeySequence::NativeText);
     return hasTray ? tr("Click the hand in the system tray, or press %1").arg(key)
                    : tr("This desktop has no system tray: press %1 to bring up the hand, and "
                         "again to put it away.")
@@ -82,7 +85,7 @@ WelcomeWindow::WelcomeWindow(bool hasTray, LoginSwitch login, QWidget* parent) :
 
     auto* heading = new QVBoxLayout();
     heading->setSpacing(6);
-    auto* title = new QLabel(tr("Point at things on your screen"), this);
+    auto* title = wrapping(tr("Point at things on your screen"), this);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
