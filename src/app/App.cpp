@@ -102,6 +102,10 @@ void App::rebuildMenu(QMenu& menu) {
     QAction* clear = menu.addAction(tr("Clear Drawing"), this, &App::clearInk);
     clear->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
     menu.addSeparator();
+    if (m_updateAction) { // not owned by the menu, so clear() leaves it alone
+        menu.addAction(m_updateAction);
+        menu.addSeparator();
+    }
     QAction* quit = menu.addAction(tr("Quit Handwick"), this, &App::quit);
     quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 }

@@ -18,11 +18,18 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
+      m_updates(SoftwareUpdates::forThisBuild(m_prefs)),
       m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
     m_pointer.setToolbar(&m_toolbar);
+    if (m_updates) m_app.setUpdateAction(m_updates->checkAction());
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
                      &Pointer::compositorChanged);
+}
+
+void AppRoot::launch() {
+    m_app.launch();
+    if (m_updates) m_updates->start();
 }
 
 // The toolbar goes before the pointer: the pointer must not reach for it then.

@@ -15,6 +15,7 @@
 #include "platform/HotKeys.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
+#include "updates/SoftwareUpdates.h"
 
 #include <memory>
 
@@ -27,7 +28,7 @@ class AppRoot {
     AppRoot& operator=(const AppRoot&) = delete;
 
     // The tray icon, the hot keys and the notices.
-    void launch() { m_app.launch(); }
+    void launch();
 
   private:
     static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
@@ -43,5 +44,7 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    // Null in a build without an update feed.
+    std::unique_ptr<SoftwareUpdates> m_updates;
     App m_app;
 };
