@@ -85,8 +85,9 @@ void SecureFetch::onReadyRead() {
 }
 
 void SecureFetch::onFinished() {
-    if (m_reply->error() == QNetworkReply::NoError && m_abortReason.isEmpty())
-        onReadyRead(); // anything not yet taken
+    // Whatever arrived with the end is taken too: a cut-off download must
+    // count as cut off even when all of it came in one piece.
+    if (m_abortReason.isEmpty()) onReadyRead();
     const QString error = describeFailure();
     m_reply->deleteLater();
     m_reply = nullptr;

@@ -56,7 +56,7 @@ UpdateDialog::UpdateDialog(Updater& updater, QWidget* parent)
     connect(&updater, &Updater::packageReady, this, &QDialog::accept);
 }
 
-void UpdateDialog::offer(const AppcastItem& item) {
+void UpdateDialog::offer(const AppcastItem& item, bool takeFocus) {
     m_item = item;
     m_summary->setText(tr("Handwick %1 is available; you have %2. Would you like to install it "
                           "now?")
@@ -73,7 +73,9 @@ void UpdateDialog::offer(const AppcastItem& item) {
     m_notesLink->setVisible(link);
     m_status->clear();
     setDownloading(false);
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
     show();
+    if (!takeFocus) return;
     raise();
     activateWindow();
 }

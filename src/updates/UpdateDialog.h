@@ -18,8 +18,10 @@ class UpdateDialog : public QDialog {
   public:
     explicit UpdateDialog(Updater& updater, QWidget* parent = nullptr);
 
-    // Shows the offer (again, if it is open for an older one).
-    void offer(const AppcastItem& item);
+    // Shows the offer (again, if it is open for an older one). Unless the
+    // user is waiting for it, it leaves the keyboard where it is: the daily
+    // check may find an update in the middle of a presentation.
+    void offer(const AppcastItem& item, bool takeFocus);
 
     QPushButton* installButton() const { return m_install; }
     QPushButton* remindButton() const { return m_remind; }

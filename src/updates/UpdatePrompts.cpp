@@ -12,9 +12,9 @@ UpdatePrompts::UpdatePrompts(Updater& updater, std::function<bool(const QUrl&)> 
           return QDesktopServices::openUrl(url);
       }) {
     connect(&updater, &Updater::askAutomaticChecks, this, &UpdatePrompts::ask);
-    connect(&updater, &Updater::updateFound, this, [this](const AppcastItem& item) {
+    connect(&updater, &Updater::updateFound, this, [this](const AppcastItem& item, bool asked) {
         if (!m_dialog) m_dialog = std::make_unique<UpdateDialog>(m_updater);
-        m_dialog->offer(item);
+        m_dialog->offer(item, asked);
     });
     connect(&updater, &Updater::upToDate, this, [this] {
         tell(false, tr("You’re up to date!"),

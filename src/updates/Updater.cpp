@@ -110,7 +110,7 @@ void Updater::onFeedFetched(const QString& error, bool userAsked) {
         return;
     }
     if (!userAsked && update->version == m_prefs.skippedVersion()) return;
-    emit updateFound(*update);
+    emit updateFound(*update, userAsked);
 }
 
 void Updater::skip(const AppcastItem& item) {

@@ -63,7 +63,8 @@ class Updater : public QObject {
   signals:
     void canCheckChanged(bool canCheck);
     void askAutomaticChecks();
-    void updateFound(const AppcastItem& item);
+    // userAsked: the user is waiting for the answer, rather than doing something else.
+    void updateFound(const AppcastItem& item, bool userAsked);
     // Only for checks the user asked for: scheduled ones stay quiet.
     void upToDate();
     void checkFailed(const QString& message);

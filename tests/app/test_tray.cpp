@@ -36,6 +36,15 @@ class TestTray : public QObject {
         QCOMPARE(menu.actions().front()->text(), QStringLiteral("Turn Pointer Off"));
         menu.actions().front()->trigger();
         QVERIFY(!pointer.isOn());
+        // A build with updates: the action sits above the separator before "Quit Handwick".
+        QAction check(QStringLiteral("Check for Updates…"));
+        app.setUpdateAction(&check);
+        app.rebuildMenu(menu);
+        app.rebuildMenu(menu); // the menu never takes the action with it
+        QCOMPARE(menu.actions().mid(2),
+                 (QList<QAction*>{menu.actions().at(2), &check, menu.actions().at(4),
+                                  menu.actions().at(5)}));
+        QVERIFY(menu.actions().at(2)->isSeparator() && menu.actions().at(4)->isSeparator());
     }
 
     void ctrlOrAltClickOpensTheMenu() {

@@ -72,10 +72,10 @@ struct Fixture {
     explicit Fixture(const QString& feedPath = QStringLiteral("/feed"))
         : updater(prefs, {server.url(feedPath), key.publicKey(), "1.1", "12"}) {
         updater.setDownloadFolder(downloads());
-        updater.setTimeout(300);
+        updater.setTimeout(1000);
         auto note = [this](const QString& line) { log << line; };
         QObject::connect(&updater, &Updater::updateFound,
-                         [note](const AppcastItem& item) { note("found " + item.version); });
+                         [note](const AppcastItem& item, bool) { note("found " + item.version); });
         QObject::connect(&updater, &Updater::upToDate, [note] { note("up to date"); });
         QObject::connect(&updater, &Updater::checkFailed, note);
         QObject::connect(&updater, &Updater::installFailed, note);
