@@ -3,6 +3,7 @@
 #include "LoopbackServer.h"
 #include "prefs/Prefs.h"
 #include "updates/ReleaseNotesView.h"
+#include "updates/SoftwareUpdates.h"
 #include "updates/UpdateDialog.h"
 #include "updates/UpdatePrompts.h"
 #include "updates/Updater.h"
@@ -238,6 +239,12 @@ class TestUpdates : public QObject {
         f.updater.install(update);
         QTRY_VERIFY(f.updater.canCheck());
         QVERIFY(f.log.value(0).contains("secure connection (HTTPS)"));
+    }
+
+    void onlyABuildWithAFeedHasUpdates() {
+        Fixture f;
+        QCOMPARE(SoftwareUpdates::forThisBuild(f.prefs) != nullptr,
+                 !QString(HANDWICK_UPDATE_FEED).isEmpty());
     }
 
     void automaticChecksAreAskedAboutOnTheSecondLaunch() {
