@@ -15,12 +15,13 @@ class Pointer;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class WelcomeController;
 
 class App : public QObject {
     Q_OBJECT
   public:
     App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs,
-        QObject* parent = nullptr);
+        WelcomeController& welcome, QObject* parent = nullptr);
     ~App() override;
 
     // Everything that happens once the application object exists.
@@ -28,6 +29,7 @@ class App : public QObject {
 
     void togglePointer();
     void clearInk();
+    void showWelcome();
     void quit();
 
     // The menu as it would open now.
@@ -49,6 +51,7 @@ class App : public QObject {
     InkBoard& m_ink;
     HotKeys& m_hotKeys;
     const Prefs& m_prefs;
+    WelcomeController& m_welcome;
     HotKeyRetry m_keyRetry;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;

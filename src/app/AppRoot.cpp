@@ -1,5 +1,8 @@
 #include "app/AppRoot.h"
+#include "devtools/Snapshot.h"
 #include "handart/HandChoice.h"
+
+#include <QTimer>
 
 // The chosen hand follows imports and removals before anything else hears of them.
 CustomHand& AppRoot::followedByTheChoice(CustomHand& custom, Prefs& prefs) {
@@ -19,7 +22,8 @@ AppRoot::AppRoot()
           return panel;
       }),
       m_updates(SoftwareUpdates::forThisBuild(m_prefs)),
-      m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
+      m_welcome(m_prefs, m_pointer, m_activeWindow, WelcomeWindow::LoginSwitch{}),
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome) {
     m_pointer.setToolbar(&m_toolbar);
     if (m_updates) m_app.setUpdateAction(m_updates->checkAction());
     m_compositor = CompositorWatch::forThisDesktop();
@@ -35,4 +39,16 @@ void AppRoot::launch() {
 // The toolbar goes before the pointer: the pointer must not reach for it then.
 AppRoot::~AppRoot() {
     m_pointer.setToolbar(nullptr);
+}
+
+void AppRoot::snapshot(const QString& dir) {
+    std::vector<DevTools::Step> steps{
+        {QStringLiteral("welcome"), [this] { m_app.showWelcome(); }},
+        {QStringLiteral("pointer"), [this] { DevTools::demo(m_pointer); }},
+    };
+    DevTools::snapshot(dir, std::move(steps), m_pointer);
+}
+
+void AppRoot::demo() {
+    QTimer::singleShot(800, &m_pointer, [this] { DevTools::demo(m_pointer); });
 }

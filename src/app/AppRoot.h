@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/LazyToolbar.h"
+#include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/FrameStats.h"
@@ -30,6 +31,12 @@ class AppRoot {
     // The tray icon, the hot keys and the notices.
     void launch();
 
+    // The documentation's pictures of every window, into `dir`; the program
+    // ends once they are written.
+    void snapshot(const QString& dir);
+    // The pointer with the demonstration drawing, a moment after start.
+    void demo();
+
   private:
     static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
 
@@ -46,5 +53,6 @@ class AppRoot {
     LazyToolbar m_toolbar;
     // Null in a build without an update feed.
     std::unique_ptr<SoftwareUpdates> m_updates;
+    WelcomeController m_welcome;
     App m_app;
 };

@@ -1,11 +1,13 @@
 #include "app/EntryPoint.h"
 #include "app/AppRoot.h"
 #include "app/ImportCommand.h"
+#include "app/Translations.h"
 #include "devtools/DevTools.h"
 #include "platform/DesktopChecks.h"
 #include "platform/ServerLoss.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -32,6 +34,7 @@ QStringList arguments(int argc, char** argv) {
 int runWithoutWindows(int argc, char** argv, const std::function<int()>& command) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    Translations::install(app);
     return command();
 }
 
@@ -61,12 +64,16 @@ int run(int argc, char** argv) {
     // not end the program with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(QStringLiteral("Handwick"));
     QApplication::setOrganizationName(QStringLiteral("Handwick"));
     QApplication::setQuitOnLastWindowClosed(false);
     ServerLoss::endAtOnce();
     AppRoot root;
     root.launch();
+    if (const auto dir = valueAfter(args, QStringLiteral("--snapshot")))
+        root.snapshot(QFileInfo(*dir).absoluteFilePath());
+    if (args.contains(QStringLiteral("--demo"))) root.demo();
     return QApplication::exec();
 }
 
