@@ -34,7 +34,8 @@ PackageDownload::~PackageDownload() {
 void PackageDownload::start(QNetworkAccessManager& network, const QString& folder, int timeoutMs) {
     // Earlier packages were handed on long ago (or never verified): only the newest is kept.
     QDir dir(folder);
-    if (dir.exists()) dir.removeRecursively();
+    for (const QString& old : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(old);
     if (!QDir().mkpath(folder)) {
         fail(tr("Handwick could not make the folder %1 for the download.")
                  .arg(QDir::toNativeSeparators(folder)));

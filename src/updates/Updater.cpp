@@ -118,12 +118,19 @@ void Updater::skip(const AppcastItem& item) {
 }
 
 void Updater::install(const AppcastItem& item) {
-    if (!canCheck()) return;
+    if (m_download) return;
+    const bool before = canCheck();
+    // The user chose to install: a check still running (asked for again
+    // from the tray meanwhile) would only offer the same again.
+    if (m_check) {
+        m_check.reset();
+        scheduleNext();
+    }
     m_download = std::make_unique<PackageDownload>(m_network, item, m_downloadFolder,
                                                    m_source.publicKey, m_timeoutMs);
     connect(m_download.get(), &PackageDownload::progress, this, &Updater::downloadProgress);
     connect(m_download.get(), &PackageDownload::finished, this, &Updater::onDownloaded);
-    announceCanCheck(true);
+    announceCanCheck(before);
 }
 
 void Updater::cancelInstall() {
