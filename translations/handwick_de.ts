@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>Der Update-Feed ist beschädigt (Zeile %1: %2).</translation>
+    </message>
+    <message>
+        <source>The update address does not lead to an update feed.</source>
+        <translation>Die Update-Adresse führt zu keinem Update-Feed.</translation>
+    </message>
+</context>
+<context>
     <name>CustomHand</name>
     <message>
         <source>the cut-out could not be encoded</source>
@@ -380,6 +391,29 @@
     </message>
 </context>
 <context>
+    <name>PackageDownload</name>
+    <message>
+        <source>Handwick could not make the folder %1 for the download.</source>
+        <translation>Handwick konnte den Ordner %1 für den Download nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick konnte den Download nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update is %1 bytes long instead of %2, so Handwick deleted it. Try again later.</source>
+        <translation>Das geladene Update ist %1 Byte groß statt %2, daher hat Handwick es gelöscht. Versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>Handwick could not read the download: %1</source>
+        <translation>Handwick konnte den Download nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update does not carry Handwick&apos;s signature, so it may have been altered. Handwick deleted it without installing it.</source>
+        <translation>Das geladene Update trägt nicht die Signatur von Handwick und könnte verändert worden sein. Handwick hat es gelöscht, ohne es zu installieren.</translation>
+    </message>
+</context>
+<context>
     <name>Prefs</name>
     <message>
         <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
@@ -396,6 +430,41 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick kann seine Einstellungen nicht in %1 speichern: %2. Änderungen gelten nur, bis Handwick beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>SecureFetch</name>
+    <message>
+        <source>Handwick only downloads updates over a secure connection (HTTPS), and %1 is not one.</source>
+        <translation>Handwick lädt Updates nur über eine sichere Verbindung (HTTPS), und %1 ist keine.</translation>
+    </message>
+    <message>
+        <source>The update server sent Handwick to %1, which is not a secure (HTTPS) address, so Handwick stopped.</source>
+        <translation>Der Update-Server hat Handwick zu %1 umgeleitet, einer unsicheren Adresse (kein HTTPS), daher hat Handwick abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The update server sent more data than expected, so Handwick stopped.</source>
+        <translation>Der Update-Server hat mehr Daten gesendet als erwartet, daher hat Handwick abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick konnte den Download nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time. Try again later.</source>
+        <translation>Der Update-Server hat nicht rechtzeitig geantwortet. Versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server broke off before the download was complete. Try again later.</source>
+        <translation>Die Verbindung zum Update-Server ist abgebrochen, bevor der Download vollständig war. Versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (%1 %2).</source>
+        <translation>Der Update-Server hat mit einem Fehler geantwortet (%1 %2).</translation>
+    </message>
+    <message>
+        <source>Handwick could not reach the update server: %1</source>
+        <translation>Handwick konnte den Update-Server nicht erreichen: %1</translation>
     </message>
 </context>
 <context>
@@ -422,6 +491,13 @@
     <message>
         <source>%1 — Handwick</source>
         <translation>%1 — Handwick</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdates</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Updates suchen …</translation>
     </message>
 </context>
 <context>
@@ -511,6 +587,84 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Tippgeräusch stummschalten</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Diese Version überspringen</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Später erinnern</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Update installieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>A new version of Handwick is available</source>
+        <translation>Eine neue Version von Handwick ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is available; you have %2. Would you like to install it now?</source>
+        <translation>Handwick %1 ist verfügbar; Sie haben %2. Möchten Sie es jetzt installieren?</translation>
+    </message>
+    <message>
+        <source>Read the release notes</source>
+        <translation>Versionshinweise lesen</translation>
+    </message>
+    <message>
+        <source>Downloading… %1 of %2</source>
+        <translation>Wird geladen … %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePrompts</name>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Sie sind auf dem neuesten Stand!</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is the newest version available.</source>
+        <translation>Handwick %1 ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Handwick could not check for updates.</source>
+        <translation>Handwick konnte nicht nach Updates suchen.</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Softwareaktualisierung</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically?</source>
+        <translation>Automatisch nach Updates suchen?</translation>
+    </message>
+    <message>
+        <source>Handwick can look for a new version once a day. You can also check at any time from the tray menu.</source>
+        <translation>Handwick kann einmal am Tag nach einer neuen Version suchen. Sie können auch jederzeit über das Menü im Systembereich suchen.</translation>
+    </message>
+    <message>
+        <source>Handwick downloaded and verified the update, but found no program to install it.</source>
+        <translation>Handwick hat das Update geladen und geprüft, aber kein Programm gefunden, um es zu installieren.</translation>
+    </message>
+    <message>
+        <source>Install the package yourself: %1</source>
+        <translation>Installieren Sie das Paket selbst: %1</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update address does not lead to an update feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CustomHand</name>
     <message>
         <source>the cut-out could not be encoded</source>
@@ -380,6 +391,29 @@
     </message>
 </context>
 <context>
+    <name>PackageDownload</name>
+    <message>
+        <source>Handwick could not make the folder %1 for the download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded update is %1 bytes long instead of %2, so Handwick deleted it. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick could not read the download: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded update does not carry Handwick&apos;s signature, so it may have been altered. Handwick deleted it without installing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Prefs</name>
     <message>
         <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
@@ -395,6 +429,41 @@
     </message>
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SecureFetch</name>
+    <message>
+        <source>Handwick only downloads updates over a secure connection (HTTPS), and %1 is not one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update server sent Handwick to %1, which is not a secure (HTTPS) address, so Handwick stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update server sent more data than expected, so Handwick stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the update server broke off before the download was complete. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (%1 %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick could not reach the update server: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -421,6 +490,13 @@
     <name>SettingsWindowController</name>
     <message>
         <source>%1 — Handwick</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdates</name>
+    <message>
+        <source>Check for Updates…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -510,6 +586,84 @@
     </message>
     <message>
         <source>Mute the tap sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Skip This Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of Handwick is available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick %1 is available; you have %2. Would you like to install it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the release notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading… %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePrompts</name>
+    <message>
+        <source>You’re up to date!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick %1 is the newest version available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick could not check for updates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates automatically?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick can look for a new version once a day. You can also check at any time from the tray menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick downloaded and verified the update, but found no program to install it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the package yourself: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>El canal de actualizaciones está dañado (línea %1: %2).</translation>
+    </message>
+    <message>
+        <source>The update address does not lead to an update feed.</source>
+        <translation>La dirección de actualización no lleva a ningún canal de actualizaciones.</translation>
+    </message>
+</context>
+<context>
     <name>CustomHand</name>
     <message>
         <source>the cut-out could not be encoded</source>
@@ -380,6 +391,29 @@
     </message>
 </context>
 <context>
+    <name>PackageDownload</name>
+    <message>
+        <source>Handwick could not make the folder %1 for the download.</source>
+        <translation>Handwick no pudo crear la carpeta %1 para la descarga.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick no pudo guardar la descarga: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update is %1 bytes long instead of %2, so Handwick deleted it. Try again later.</source>
+        <translation>La actualización descargada ocupa %1 bytes en lugar de %2, así que Handwick la ha eliminado. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Handwick could not read the download: %1</source>
+        <translation>Handwick no pudo leer la descarga: %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update does not carry Handwick&apos;s signature, so it may have been altered. Handwick deleted it without installing it.</source>
+        <translation>La actualización descargada no lleva la firma de Handwick, así que podría haber sido alterada. Handwick la ha eliminado sin instalarla.</translation>
+    </message>
+</context>
+<context>
     <name>Prefs</name>
     <message>
         <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
@@ -396,6 +430,41 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick no puede guardar sus ajustes en %1: %2. Los cambios se mantendrán hasta que cierres Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>SecureFetch</name>
+    <message>
+        <source>Handwick only downloads updates over a secure connection (HTTPS), and %1 is not one.</source>
+        <translation>Handwick solo descarga actualizaciones mediante una conexión segura (HTTPS), y %1 no lo es.</translation>
+    </message>
+    <message>
+        <source>The update server sent Handwick to %1, which is not a secure (HTTPS) address, so Handwick stopped.</source>
+        <translation>El servidor de actualizaciones envió a Handwick a %1, que no es una dirección segura (HTTPS), así que Handwick se detuvo.</translation>
+    </message>
+    <message>
+        <source>The update server sent more data than expected, so Handwick stopped.</source>
+        <translation>El servidor de actualizaciones envió más datos de los esperados, así que Handwick se detuvo.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick no pudo guardar la descarga: %1</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time. Try again later.</source>
+        <translation>El servidor de actualizaciones no respondió a tiempo. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server broke off before the download was complete. Try again later.</source>
+        <translation>La conexión con el servidor de actualizaciones se cortó antes de completar la descarga. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (%1 %2).</source>
+        <translation>El servidor de actualizaciones respondió con un error (%1 %2).</translation>
+    </message>
+    <message>
+        <source>Handwick could not reach the update server: %1</source>
+        <translation>Handwick no pudo contactar con el servidor de actualizaciones: %1</translation>
     </message>
 </context>
 <context>
@@ -422,6 +491,13 @@
     <message>
         <source>%1 — Handwick</source>
         <translation>%1 — Handwick</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdates</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
     </message>
 </context>
 <context>
@@ -511,6 +587,84 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Silenciar el sonido del toque</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Instalar actualización</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>A new version of Handwick is available</source>
+        <translation>Hay una nueva versión de Handwick disponible</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Descargando…</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is available; you have %2. Would you like to install it now?</source>
+        <translation>Handwick %1 está disponible; usted tiene la %2. ¿Desea instalarla ahora?</translation>
+    </message>
+    <message>
+        <source>Read the release notes</source>
+        <translation>Leer las notas de la versión</translation>
+    </message>
+    <message>
+        <source>Downloading… %1 of %2</source>
+        <translation>Descargando… %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePrompts</name>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>¡Está al día!</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is the newest version available.</source>
+        <translation>Handwick %1 es la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>Handwick could not check for updates.</source>
+        <translation>Handwick no pudo buscar actualizaciones.</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically?</source>
+        <translation>¿Buscar actualizaciones automáticamente?</translation>
+    </message>
+    <message>
+        <source>Handwick can look for a new version once a day. You can also check at any time from the tray menu.</source>
+        <translation>Handwick puede buscar una versión nueva una vez al día. También puede comprobarlo en cualquier momento desde el menú de la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Handwick downloaded and verified the update, but found no program to install it.</source>
+        <translation>Handwick descargó y verificó la actualización, pero no encontró ningún programa para instalarla.</translation>
+    </message>
+    <message>
+        <source>Install the package yourself: %1</source>
+        <translation>Instale el paquete usted mismo: %1</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,17 @@
     </message>
 </context>
 <context>
+    <name>Appcast</name>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>Le flux de mises à jour est endommagé (ligne %1 : %2).</translation>
+    </message>
+    <message>
+        <source>The update address does not lead to an update feed.</source>
+        <translation>L’adresse de mise à jour ne mène à aucun flux de mises à jour.</translation>
+    </message>
+</context>
+<context>
     <name>CustomHand</name>
     <message>
         <source>the cut-out could not be encoded</source>
@@ -380,6 +391,29 @@
     </message>
 </context>
 <context>
+    <name>PackageDownload</name>
+    <message>
+        <source>Handwick could not make the folder %1 for the download.</source>
+        <translation>Handwick n’a pas pu créer le dossier %1 pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick n’a pas pu enregistrer le téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update is %1 bytes long instead of %2, so Handwick deleted it. Try again later.</source>
+        <translation>La mise à jour téléchargée fait %1 octets au lieu de %2 ; Handwick l’a donc supprimée. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Handwick could not read the download: %1</source>
+        <translation>Handwick n’a pas pu lire le téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>The downloaded update does not carry Handwick&apos;s signature, so it may have been altered. Handwick deleted it without installing it.</source>
+        <translation>La mise à jour téléchargée ne porte pas la signature de Handwick et a peut-être été modifiée. Handwick l’a supprimée sans l’installer.</translation>
+    </message>
+</context>
+<context>
     <name>Prefs</name>
     <message>
         <source>The settings file %1 is not a regular file, so Handwick uses its defaults and saves no changes.</source>
@@ -396,6 +430,41 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick ne peut pas enregistrer ses réglages dans %1&#xa0;: %2. Les modifications seront perdues à la fermeture de Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>SecureFetch</name>
+    <message>
+        <source>Handwick only downloads updates over a secure connection (HTTPS), and %1 is not one.</source>
+        <translation>Handwick ne télécharge les mises à jour que par une connexion sécurisée (HTTPS), et %1 n’en est pas une.</translation>
+    </message>
+    <message>
+        <source>The update server sent Handwick to %1, which is not a secure (HTTPS) address, so Handwick stopped.</source>
+        <translation>Le serveur de mises à jour a renvoyé Handwick vers %1, qui n’est pas une adresse sécurisée (HTTPS) ; Handwick s’est donc arrêté.</translation>
+    </message>
+    <message>
+        <source>The update server sent more data than expected, so Handwick stopped.</source>
+        <translation>Le serveur de mises à jour a envoyé plus de données que prévu ; Handwick s’est donc arrêté.</translation>
+    </message>
+    <message>
+        <source>Handwick could not save the download: %1</source>
+        <translation>Handwick n’a pas pu enregistrer le téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time. Try again later.</source>
+        <translation>Le serveur de mises à jour n’a pas répondu à temps. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The connection to the update server broke off before the download was complete. Try again later.</source>
+        <translation>La connexion au serveur de mises à jour s’est interrompue avant la fin du téléchargement. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (%1 %2).</source>
+        <translation>Le serveur de mises à jour a répondu par une erreur (%1 %2).</translation>
+    </message>
+    <message>
+        <source>Handwick could not reach the update server: %1</source>
+        <translation>Handwick n’a pas pu joindre le serveur de mises à jour : %1</translation>
     </message>
 </context>
 <context>
@@ -422,6 +491,13 @@
     <message>
         <source>%1 — Handwick</source>
         <translation>%1 — Handwick</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareUpdates</name>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
 </context>
 <context>
@@ -511,6 +587,84 @@
     <message>
         <source>Mute the tap sound</source>
         <translation>Couper le son du tapotement</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Skip This Version</source>
+        <translation>Ignorer cette version</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation>Me le rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>Install Update</source>
+        <translation>Installer la mise à jour</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>A new version of Handwick is available</source>
+        <translation>Une nouvelle version de Handwick est disponible</translation>
+    </message>
+    <message>
+        <source>Downloading…</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is available; you have %2. Would you like to install it now?</source>
+        <translation>Handwick %1 est disponible ; vous avez la version %2. Voulez-vous l’installer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Read the release notes</source>
+        <translation>Lire les notes de version</translation>
+    </message>
+    <message>
+        <source>Downloading… %1 of %2</source>
+        <translation>Téléchargement… %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePrompts</name>
+    <message>
+        <source>You’re up to date!</source>
+        <translation>Vous êtes à jour !</translation>
+    </message>
+    <message>
+        <source>Handwick %1 is the newest version available.</source>
+        <translation>Handwick %1 est la version la plus récente.</translation>
+    </message>
+    <message>
+        <source>Handwick could not check for updates.</source>
+        <translation>Handwick n’a pas pu rechercher de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically?</source>
+        <translation>Rechercher automatiquement les mises à jour ?</translation>
+    </message>
+    <message>
+        <source>Handwick can look for a new version once a day. You can also check at any time from the tray menu.</source>
+        <translation>Handwick peut rechercher une nouvelle version une fois par jour. Vous pouvez aussi vérifier à tout moment depuis le menu de la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Handwick downloaded and verified the update, but found no program to install it.</source>
+        <translation>Handwick a téléchargé et vérifié la mise à jour, mais n’a trouvé aucun programme pour l’installer.</translation>
+    </message>
+    <message>
+        <source>Install the package yourself: %1</source>
+        <translation>Installez le paquet vous-même : %1</translation>
     </message>
 </context>
 <context>

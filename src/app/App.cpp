@@ -119,6 +119,8 @@ void App::rebuildMenu(QMenu& menu) {
     QAction* settings = menu.addAction(tr("Settings…"), this, &App::showSettings);
     settings->setShortcut(QKeySequence(QStringLiteral("Ctrl+,")));
     menu.addAction(tr("How It Works…"), this, &App::showWelcome);
+    // Not owned by the menu, so clear() leaves it alone.
+    if (m_updateAction) menu.addAction(m_updateAction);
     menu.addSeparator();
     QAction* quit = menu.addAction(tr("Quit Handwick"), this, &App::quit);
     quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));

@@ -13,6 +13,7 @@ class HotKeys;
 class InkBoard;
 class Prefs;
 class Pointer;
+class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class WelcomeController;
@@ -39,6 +40,8 @@ class App : public QObject {
 
     // The menu as it would open now.
     void rebuildMenu(QMenu& menu);
+    // "Check for Updates…" for the menu; null in a build without updates.
+    void setUpdateAction(QAction* action) { m_updateAction = action; }
     // A plain click on the tray icon toggles the pointer; with Ctrl or Alt
     // held it opens the menu, as a right click does.
     static bool clickOpensMenu(Qt::KeyboardModifiers held);
@@ -59,4 +62,5 @@ class App : public QObject {
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;
     std::function<void()> m_showSettingsWindow;
+    QAction* m_updateAction = nullptr;
 };

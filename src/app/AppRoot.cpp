@@ -21,18 +21,25 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
+      m_updates(SoftwareUpdates::forThisBuild(m_prefs)),
       m_settings({m_prefs, m_sprites, m_customHand, m_loginItem,
                   [this](TapSound sound, double volume) { m_sounds.play(sound, volume); },
-                  nullptr}),
+                  m_updates ? m_updates->checkAction() : nullptr}),
       m_welcome(m_prefs, m_pointer, m_activeWindow,
                 WelcomeWindow::LoginSwitch{[this] { return m_loginItem.isEnabled(); },
                                            [this](bool on) { m_loginItem.setEnabled(on); }}),
       m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome) {
     m_app.setSettingsWindow([this] { m_settings.show(); });
     m_pointer.setToolbar(&m_toolbar);
+    if (m_updates) m_app.setUpdateAction(m_updates->checkAction());
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
                      &Pointer::compositorChanged);
+}
+
+void AppRoot::launch() {
+    m_app.launch();
+    if (m_updates) m_updates->start();
 }
 
 // The toolbar goes before the pointer: the pointer must not reach for it then.

@@ -18,6 +18,7 @@
 #include "platform/LoginItem.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
+#include "updates/SoftwareUpdates.h"
 
 #include <memory>
 
@@ -30,7 +31,7 @@ class AppRoot {
     AppRoot& operator=(const AppRoot&) = delete;
 
     // The tray icon, the hot keys and the notices.
-    void launch() { m_app.launch(); }
+    void launch();
 
     // The documentation's pictures of every window, into `dir`; the program
     // ends once they are written.
@@ -52,6 +53,8 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    // Null in a build without an update feed.
+    std::unique_ptr<SoftwareUpdates> m_updates;
     LoginItem m_loginItem = LoginItem::forThisUser();
     LazySettingsWindow m_settings;
     WelcomeController m_welcome;

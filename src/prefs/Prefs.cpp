@@ -23,6 +23,11 @@ constexpr const char* kSpotlight = "spotlight";
 constexpr const char* kSpotlightRadius = "spotlightRadius";
 constexpr const char* kSway = "sway";
 constexpr const char* kWelcomed = "welcomed";
+constexpr const char* kLaunchedBefore = "launchedBefore";
+constexpr const char* kUpdateChecksAsked = "updateChecksAsked";
+constexpr const char* kAutoCheckUpdates = "autoCheckUpdates";
+constexpr const char* kLastUpdateCheck = "lastUpdateCheck";
+constexpr const char* kSkippedVersion = "skippedVersion";
 
 template <typename T> QVariant toStored(const T& value) {
     if constexpr (std::is_enum_v<T>)
@@ -96,6 +101,11 @@ void Prefs::load(const QSettings& s) {
     m_spotlightRadius = StoredValue::number(s.value(kSpotlightRadius), m_spotlightRadius);
     m_sway = StoredValue::flag(s.value(kSway), m_sway);
     m_welcomed = StoredValue::flag(s.value(kWelcomed), m_welcomed);
+    m_launchedBefore = StoredValue::flag(s.value(kLaunchedBefore), m_launchedBefore);
+    m_updateChecksAsked = StoredValue::flag(s.value(kUpdateChecksAsked), m_updateChecksAsked);
+    m_autoCheckUpdates = StoredValue::flag(s.value(kAutoCheckUpdates), m_autoCheckUpdates);
+    m_lastUpdateCheck = StoredValue::number(s.value(kLastUpdateCheck), m_lastUpdateCheck);
+    m_skippedVersion = StoredValue::text(s.value(kSkippedVersion), m_skippedVersion);
 }
 
 template <typename T>
@@ -156,4 +166,20 @@ void Prefs::setSway(bool v) {
 }
 void Prefs::setWelcomed(bool v) {
     assign(m_welcomed, v, kWelcomed, &Prefs::welcomedChanged);
+}
+
+void Prefs::setLaunchedBefore(bool v) {
+    assign(m_launchedBefore, v, kLaunchedBefore, &Prefs::launchedBeforeChanged);
+}
+void Prefs::setUpdateChecksAsked(bool v) {
+    assign(m_updateChecksAsked, v, kUpdateChecksAsked, &Prefs::updateChecksAskedChanged);
+}
+void Prefs::setAutoCheckUpdates(bool v) {
+    assign(m_autoCheckUpdates, v, kAutoCheckUpdates, &Prefs::autoCheckUpdatesChanged);
+}
+void Prefs::setLastUpdateCheck(double v) {
+    assign(m_lastUpdateCheck, v, kLastUpdateCheck, &Prefs::lastUpdateCheckChanged);
+}
+void Prefs::setSkippedVersion(const QString& v) {
+    assign(m_skippedVersion, v, kSkippedVersion, &Prefs::skippedVersionChanged);
 }

@@ -40,6 +40,17 @@ class Prefs : public QObject {
     Q_PROPERTY(bool sway READ sway WRITE setSway NOTIFY swayChanged)
     Q_PROPERTY(bool welcomed READ welcomed WRITE setWelcomed NOTIFY welcomedChanged)
     Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
+    // Software updates; only a build with an update feed reads or writes these.
+    Q_PROPERTY(bool launchedBefore READ launchedBefore WRITE setLaunchedBefore NOTIFY
+                   launchedBeforeChanged)
+    Q_PROPERTY(bool updateChecksAsked READ updateChecksAsked WRITE setUpdateChecksAsked NOTIFY
+                   updateChecksAskedChanged)
+    Q_PROPERTY(bool autoCheckUpdates READ autoCheckUpdates WRITE setAutoCheckUpdates NOTIFY
+                   autoCheckUpdatesChanged)
+    Q_PROPERTY(double lastUpdateCheck READ lastUpdateCheck WRITE setLastUpdateCheck NOTIFY
+                   lastUpdateCheckChanged)
+    Q_PROPERTY(QString skippedVersion READ skippedVersion WRITE setSkippedVersion NOTIFY
+                   skippedVersionChanged)
 
   public:
     // The user's settings file: ~/.config/Handwick/Handwick.ini (XDG_CONFIG_HOME honoured).
@@ -81,6 +92,21 @@ class Prefs : public QObject {
     void setSway(bool value);
     void setWelcomed(bool value);
 
+    // Software updates: whether Handwick has started before, whether the user
+    // was asked about automatic checks and what they chose, when the last
+    // check began (seconds since 1970, 0 for never), and the version the user
+    // chose to skip.
+    bool launchedBefore() const { return m_launchedBefore; }
+    bool updateChecksAsked() const { return m_updateChecksAsked; }
+    bool autoCheckUpdates() const { return m_autoCheckUpdates; }
+    double lastUpdateCheck() const { return m_lastUpdateCheck; }
+    QString skippedVersion() const { return m_skippedVersion; }
+    void setLaunchedBefore(bool value);
+    void setUpdateChecksAsked(bool value);
+    void setAutoCheckUpdates(bool value);
+    void setLastUpdateCheck(double value);
+    void setSkippedVersion(const QString& value);
+
     // Why the settings are not kept on disk (the file is not a regular file,
     // or writing it failed); empty while all is well. Settings then live in
     // memory until Handwick quits.
@@ -104,6 +130,11 @@ class Prefs : public QObject {
     void spotlightRadiusChanged();
     void swayChanged();
     void welcomedChanged();
+    void launchedBeforeChanged();
+    void updateChecksAskedChanged();
+    void autoCheckUpdatesChanged();
+    void lastUpdateCheckChanged();
+    void skippedVersionChanged();
     // Once per run at most: the settings cannot be kept on disk.
     void problemChanged();
 
@@ -129,5 +160,10 @@ class Prefs : public QObject {
     double m_spotlightRadius = 150.0;
     bool m_sway = true;
     bool m_welcomed = false;
+    bool m_launchedBefore = false;
+    bool m_updateChecksAsked = false;
+    bool m_autoCheckUpdates = false;
+    double m_lastUpdateCheck = 0.0;
+    QString m_skippedVersion;
     QString m_problem;
 };

@@ -43,6 +43,15 @@ class TestTray : public QObject {
         menu.actions().at(3)->trigger(); // the pointer is off before the window shows
         QCOMPARE(opened, 1);
         QVERIFY(!pointer.isOn());
+        // A build with updates: the action sits under "How It Works…", above the
+        // separator before "Quit Handwick".
+        QAction check(QStringLiteral("Check for Updates…"));
+        app.setUpdateAction(&check);
+        app.rebuildMenu(menu);
+        app.rebuildMenu(menu); // the menu never takes the action with it
+        QCOMPARE(menu.actions().size(), 8);
+        QCOMPARE(menu.actions().at(5), &check);
+        QVERIFY(menu.actions().at(6)->isSeparator());
     }
 
     void ctrlOrAltClickOpensTheMenu() {
