@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 #include "app/HotKeyRetry.h"
 
@@ -23,11 +24,16 @@ class App : public QObject {
     ~App() override;
 
     // Everything that happens once the application object exists.
-    void launch();
+    // `moreNotices` join what is said at start.
+    void launch(const QStringList& moreNotices = {});
 
     void togglePointer();
     void clearInk();
+    // What Ctrl+Alt+S does: the spotlight on or off, with the pointer on.
+    void toggleSpotlight();
     void quit();
+    // Handwick was started again while running.
+    void reopen();
 
     // The menu as it would open now.
     void rebuildMenu(QMenu& menu);

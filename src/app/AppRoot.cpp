@@ -1,4 +1,5 @@
 #include "app/AppRoot.h"
+#include "app/ChannelPlace.h"
 #include "handart/HandChoice.h"
 
 // The chosen hand follows imports and removals before anything else hears of them.
@@ -18,7 +19,9 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
-      m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs),
+      m_remote(m_app, m_pointer, m_prefs, m_customHand),
+      m_channel([this](const RemoteCommand& command) { return m_remote.perform(command); }) {
     m_pointer.setToolbar(&m_toolbar);
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
@@ -28,4 +31,16 @@ AppRoot::AppRoot()
 // The toolbar goes before the pointer: the pointer must not reach for it then.
 AppRoot::~AppRoot() {
     m_pointer.setToolbar(nullptr);
+}
+
+void AppRoot::launch(const InstanceLock& lock) {
+    QString problem = lock.problem();
+    if (lock.state() == InstanceLock::State::held) problem = m_channel.listen(lock.place().socket);
+    QStringList notices;
+    if (!problem.isEmpty())
+        notices << QCoreApplication::translate(
+                       "AppRoot", "Handwick cannot take commands from the command line or notice a "
+                                  "second start, because %1.")
+                       .arg(problem);
+    m_app.launch(notices);
 }

@@ -4,7 +4,9 @@
 // Members are destroyed in reverse order, so nothing outlives what it uses.
 
 #include "app/App.h"
+#include "app/InstanceChannel.h"
 #include "app/LazyToolbar.h"
+#include "app/RemoteControl.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/FrameStats.h"
@@ -18,6 +20,8 @@
 
 #include <memory>
 
+class InstanceLock;
+
 class AppRoot {
   public:
     // Needs the application object.
@@ -26,8 +30,8 @@ class AppRoot {
     AppRoot(const AppRoot&) = delete;
     AppRoot& operator=(const AppRoot&) = delete;
 
-    // The tray icon, the hot keys and the notices.
-    void launch() { m_app.launch(); }
+    // The tray icon, the hot keys, the channel (when `lock` is held) and the notices.
+    void launch(const InstanceLock& lock);
 
   private:
     static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
@@ -44,4 +48,6 @@ class AppRoot {
     Pointer m_pointer;
     LazyToolbar m_toolbar;
     App m_app;
+    RemoteControl m_remote;
+    InstanceChannel m_channel;
 };
