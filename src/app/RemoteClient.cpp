@@ -38,6 +38,7 @@ Answer send(const ChannelPlace& place, const RemoteCommand& command, int patienc
         return {Answer::Status::noAnswer,
                 tr("the socket %1 belongs to another user").arg(place.socket)};
     socket.write(RemoteProtocol::encode(command));
+    socket.flush();
     while (!socket.canReadLine() && socket.bytesAvailable() < RemoteProtocol::kLongestLine &&
            socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime()))))
         ;
