@@ -8,8 +8,6 @@
 
 namespace RemoteCommands {
 namespace {
-const QStringList plainNames = {"toggle",    "on",    "off",  "clear",   "undo",
-                                "spotlight", "laser", reopen, reloadHand};
 
 QString tr(const char* text) {
     return QCoreApplication::translate("RemoteCommands", text);
@@ -39,6 +37,8 @@ bool takesArgument(const QString& name) {
 QString problem(const RemoteCommand& command) {
     const QString& name = command.name;
     const QString& value = command.argument;
+    static const QStringList plainNames = {"toggle",    "on",    "off",  "clear",   "undo",
+                                           "spotlight", "laser", reopen, reloadHand};
     if (plainNames.contains(name))
         return value.isEmpty() ? QString() : tr("--%1 takes no value").arg(name);
     if (!takesArgument(name)) return tr("unknown command \"%1\"").arg(name);
