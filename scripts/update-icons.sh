@@ -12,6 +12,7 @@ icons=(
   circle-dot pencil highlighter arrow-up-right rectangle-horizontal list-ordered
   sun undo-2 eraser volume-2 volume-off x
   settings hand paintbrush info keyboard mouse-pointer-click pointer line-squiggle rotate-ccw
+  panel-top square-arrow-out-up-left lock-open
 )
 
 work=$(mktemp -d)

@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "app/TrayIcon.h"
+#include "app/WelcomeController.h"
 #include "overlay/InkBoard.h"
 #include "overlay/Pointer.h"
 #include "platform/DesktopChecks.h"
@@ -13,9 +14,10 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 
-App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs, QObject* parent)
+App::App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs,
+         WelcomeController& welcome, QObject* parent)
     : QObject(parent), m_pointer(pointer), m_ink(ink), m_hotKeys(hotKeys), m_prefs(prefs),
-      m_keyRetry(hotKeys) {}
+      m_welcome(welcome), m_keyRetry(hotKeys) {}
 
 // The menu has no parent widget, so it is deleted here.
 App::~App() {
@@ -57,8 +59,10 @@ void App::launch(const QStringList& moreNotices) {
 
     // Everything there is to say at start goes out as one notice: a tray
     // shows one message at a time, and a later one would hide the others.
+    // A newcomer's welcome window says how to reach Handwick without a tray.
+    const bool welcoming = !m_prefs.welcomed();
     QStringList notices;
-    if (!m_item)
+    if (!m_item && !welcoming)
         notices << tr("This desktop has no system tray, so Handwick shows no icon. Press "
                       "Ctrl+Alt+H to turn the pointer on and off, Ctrl+Alt+X to clear the "
                       "drawing.");
@@ -77,6 +81,11 @@ void App::launch(const QStringList& moreNotices) {
         notify(tr("The spotlight needs a compositor to darken the screen around the hand. Turn "
                   "on your desktop's compositing to use it."));
     });
+    m_welcome.showIfNew(m_item != nullptr);
+}
+
+void App::showWelcome() {
+    m_welcome.show(m_item != nullptr);
 }
 
 void App::togglePointer() {
@@ -112,6 +121,8 @@ void App::rebuildMenu(QMenu& menu) {
     toggle->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+H")));
     QAction* clear = menu.addAction(tr("Clear Drawing"), this, &App::clearInk);
     clear->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
+    menu.addSeparator();
+    menu.addAction(tr("How It Works…"), this, &App::showWelcome);
     menu.addSeparator();
     QAction* quit = menu.addAction(tr("Quit Handwick"), this, &App::quit);
     quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));

@@ -15,12 +15,13 @@ class Prefs;
 class Pointer;
 class QMenu;
 class QSystemTrayIcon;
+class WelcomeController;
 
 class App : public QObject {
     Q_OBJECT
   public:
     App(Pointer& pointer, InkBoard& ink, HotKeys& hotKeys, const Prefs& prefs,
-        QObject* parent = nullptr);
+        WelcomeController& welcome, QObject* parent = nullptr);
     ~App() override;
 
     // Everything that happens once the application object exists.
@@ -31,6 +32,7 @@ class App : public QObject {
     void clearInk();
     // What Ctrl+Alt+S does: the spotlight on or off, with the pointer on.
     void toggleSpotlight();
+    void showWelcome();
     void quit();
     // Handwick was started again while running.
     void reopen();
@@ -52,6 +54,7 @@ class App : public QObject {
     InkBoard& m_ink;
     HotKeys& m_hotKeys;
     const Prefs& m_prefs;
+    WelcomeController& m_welcome;
     HotKeyRetry m_keyRetry;
     QSystemTrayIcon* m_item = nullptr;
     QMenu* m_menu = nullptr;

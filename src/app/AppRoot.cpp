@@ -1,6 +1,9 @@
 #include "app/AppRoot.h"
 #include "app/ChannelPlace.h"
+#include "devtools/Snapshot.h"
 #include "handart/HandChoice.h"
+
+#include <QTimer>
 
 // The chosen hand follows imports and removals before anything else hears of them.
 CustomHand& AppRoot::followedByTheChoice(CustomHand& custom, Prefs& prefs) {
@@ -19,7 +22,8 @@ AppRoot::AppRoot()
           QObject::connect(panel.get(), &ToolbarPanel::entered, &m_pointer, &Pointer::wake);
           return panel;
       }),
-      m_app(m_pointer, m_ink, m_hotKeys, m_prefs),
+      m_welcome(m_prefs, m_pointer, m_activeWindow, WelcomeWindow::LoginSwitch{}),
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome),
       m_remote(m_app, m_pointer, m_prefs, m_customHand),
       m_channel([this](const RemoteCommand& command) { return m_remote.perform(command); }) {
     m_pointer.setToolbar(&m_toolbar);
@@ -43,4 +47,16 @@ void AppRoot::launch(const InstanceLock& lock) {
                                   "second start, because %1.")
                        .arg(problem);
     m_app.launch(notices);
+}
+
+void AppRoot::snapshot(const QString& dir) {
+    std::vector<DevTools::Step> steps{
+        {QStringLiteral("welcome"), [this] { m_app.showWelcome(); }},
+        {QStringLiteral("pointer"), [this] { DevTools::demo(m_pointer); }},
+    };
+    DevTools::snapshot(dir, std::move(steps), m_pointer);
+}
+
+void AppRoot::demo() {
+    QTimer::singleShot(800, &m_pointer, [this] { DevTools::demo(m_pointer); });
 }

@@ -7,6 +7,7 @@
 #include "app/InstanceChannel.h"
 #include "app/LazyToolbar.h"
 #include "app/RemoteControl.h"
+#include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/FrameStats.h"
@@ -33,6 +34,12 @@ class AppRoot {
     // The tray icon, the hot keys, the channel (when `lock` is held) and the notices.
     void launch(const InstanceLock& lock);
 
+    // The documentation's pictures of every window, into `dir`; the program
+    // ends once they are written.
+    void snapshot(const QString& dir);
+    // The pointer with the demonstration drawing, a moment after start.
+    void demo();
+
   private:
     static CustomHand& followedByTheChoice(CustomHand& custom, Prefs& prefs);
 
@@ -47,6 +54,7 @@ class AppRoot {
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;
+    WelcomeController m_welcome;
     App m_app;
     RemoteControl m_remote;
     InstanceChannel m_channel;

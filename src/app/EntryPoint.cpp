@@ -4,11 +4,13 @@
 #include "app/CommandLine.h"
 #include "app/ImportCommand.h"
 #include "app/RemoteClient.h"
+#include "app/Translations.h"
 #include "devtools/DevTools.h"
 #include "platform/DesktopChecks.h"
 #include "platform/ServerLoss.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
@@ -29,12 +31,14 @@ QStringList arguments(int argc, char** argv) {
 int runWithoutWindows(int argc, char** argv, const std::function<int()>& command) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    Translations::install(app);
     return command();
 }
 
 // Commands that only print or talk to the running Handwick need no GUI at all.
 int runWithoutGui(int argc, char** argv, const std::function<int()>& command) {
     QCoreApplication app(argc, argv);
+    Translations::install(app);
     QCoreApplication::setApplicationVersion(QStringLiteral(HANDWICK_VERSION));
     return command();
 }
@@ -50,10 +54,15 @@ int run(int argc, char** argv) {
     // A sound server that goes away mid-write (a logout), or a peer that
     // hangs up on the channel, must fail that write, not end the program.
     std::signal(SIGPIPE, SIG_IGN);
-    const CommandLine::Request request = CommandLine::read(arguments(argc, argv));
-    if (!request.error.isEmpty()) return print(request.error + QLatin1Char('\n'), stderr, 2);
-    if (request.help)
-        return runWithoutGui(argc, argv, [] { return print(CommandLine::helpText(), stdout, 0); });
+    const QStringList args = arguments(argc, argv);
+    const CommandLine::Request request = CommandLine::read(args);
+    if (!request.error.isEmpty() || request.help)
+        return runWithoutGui(argc, argv, [&] {
+            // Read again, now in the user's language.
+            const QString error = CommandLine::read(args).error;
+            if (!error.isEmpty()) return print(error + QLatin1Char('\n'), stderr, 2);
+            return print(CommandLine::helpText(), stdout, 0);
+        });
     if (request.version) return print(CommandLine::versionText(), stdout, 0);
 
     if (const auto dir = request.value(QStringLiteral("render-hands")))
@@ -83,9 +92,18 @@ int run(int argc, char** argv) {
     // One Handwick per display: a second start hands over to the first.
     const InstanceLock lock(channel);
     if (lock.state() == InstanceLock::State::heldElsewhere)
-        return runWithoutGui(argc, argv, [&] { return RemoteClient::handOver(channel); });
+        return runWithoutGui(argc, argv, [&] {
+            // The pictures and the demonstration need a Handwick of their own.
+            if (request.has(QStringLiteral("snapshot")) || request.has(QStringLiteral("demo")))
+                return print(QCoreApplication::translate(
+                                 "EntryPoint", "handwick: Handwick is already running; quit it "
+                                               "first for --snapshot or --demo\n"),
+                             stderr, 1);
+            return RemoteClient::handOver(channel);
+        });
 
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setApplicationName(QStringLiteral("Handwick"));
     QApplication::setOrganizationName(QStringLiteral("Handwick"));
     QApplication::setApplicationVersion(QStringLiteral(HANDWICK_VERSION));
@@ -93,6 +111,9 @@ int run(int argc, char** argv) {
     ServerLoss::endAtOnce();
     AppRoot root;
     root.launch(lock);
+    if (const auto dir = request.value(QStringLiteral("snapshot")))
+        root.snapshot(QFileInfo(*dir).absoluteFilePath());
+    if (request.has(QStringLiteral("demo"))) root.demo();
     return QApplication::exec();
 }
 

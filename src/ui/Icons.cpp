@@ -44,6 +44,9 @@ constexpr IconFile kIcons[] = {
     {"hand.tap", "pointer"},
     {"scribble", "line-squiggle"},
     {"arrow.uturn.backward.circle", "rotate-ccw"},
+    {"menubar.arrow.up.rectangle", "panel-top"},
+    {"escape", "square-arrow-out-up-left"},
+    {"lock.open", "lock-open"},
 };
 
 // One renderer per icon, made on first use. The SVGs stroke in "currentColor";

@@ -7,6 +7,7 @@
 #include "app/InstanceChannel.h"
 #include "app/RemoteClient.h"
 #include "app/RemoteControl.h"
+#include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandChoice.h"
 #include "handart/HandSprites.h"
@@ -228,7 +229,8 @@ class TestInstance : public QObject {
         InkBoard board(settings.prefs, nullptr);
         Pointer pointer(settings.prefs, board, sprites, activeWindow);
         HotKeys keys;
-        App app(pointer, board, keys, settings.prefs);
+        WelcomeController welcome(settings.prefs, pointer, activeWindow, {});
+        App app(pointer, board, keys, settings.prefs, welcome);
         RemoteControl control(app, pointer, settings.prefs, hand);
         HandChoice::follow(hand, settings.prefs);
         Prefs& prefs = settings.prefs;

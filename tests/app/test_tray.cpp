@@ -1,6 +1,7 @@
 // The tray menu follows the pointer's state, and which clicks open it.
 #include "../overlay/OverlayTestKit.h"
 #include "app/App.h"
+#include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
 #include "overlay/Pointer.h"
@@ -22,13 +23,15 @@ class TestTray : public QObject {
         InkBoard board(settings.prefs, nullptr);
         Pointer pointer(settings.prefs, board, sprites, activeWindow);
         HotKeys keys;
-        App app(pointer, board, keys, settings.prefs);
+        WelcomeController welcome(settings.prefs, pointer, activeWindow, {});
+        App app(pointer, board, keys, settings.prefs, welcome);
         QMenu menu;
         app.rebuildMenu(menu);
         QStringList titles;
         for (QAction* action : menu.actions())
             titles << action->text();
-        QCOMPARE(titles, (QStringList{"Turn Pointer On", "Clear Drawing", "", "Quit Handwick"}));
+        QCOMPARE(titles, (QStringList{"Turn Pointer On", "Clear Drawing", "", "How It Works…", "",
+                                      "Quit Handwick"}));
         QCOMPARE(menu.actions().front()->shortcut(), QKeySequence("Ctrl+Alt+H"));
         menu.actions().front()->trigger();
         QVERIFY(pointer.isOn());

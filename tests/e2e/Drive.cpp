@@ -61,7 +61,7 @@ KeyHolder::~KeyHolder() {
 }
 
 Handwick::Handwick(const QVariantMap& settings, const QProcessEnvironment& env) : app(env) {
-    QSettings file(app.home() + "/config/Handwick/Handwick.ini", QSettings::IniFormat);
+    QSettings file(app.settingsFile(), QSettings::IniFormat);
     for (auto it = settings.begin(); it != settings.end(); ++it)
         file.setValue(it.key(), *it);
 }

@@ -1,5 +1,7 @@
 #include "HandwickProcess.h"
 
+#include <QSettings>
+
 HandwickProcess::HandwickProcess(const QProcessEnvironment& extra) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString home = m_home.path();
@@ -11,6 +13,13 @@ HandwickProcess::HandwickProcess(const QProcessEnvironment& extra) {
     env.insert(extra);
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    // A returning user unless a test says otherwise: the welcome window of a
+    // first start would take the keyboard from what the test drives.
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("welcomed", true);
+}
+
+QString HandwickProcess::settingsFile() const {
+    return m_home.path() + "/config/Handwick/Handwick.ini";
 }
 
 bool HandwickProcess::start(const QStringList& arguments) {
@@ -28,6 +37,11 @@ bool HandwickProcess::start(const QStringList& arguments) {
 QString HandwickProcess::output() {
     m_output += m_process.readAll();
     return QString::fromLocal8Bit(m_output);
+}
+
+int HandwickProcess::waitForExit(int ms) {
+    if (!m_process.waitForFinished(ms) || m_process.exitStatus() != QProcess::NormalExit) return -1;
+    return m_process.exitCode();
 }
 
 void HandwickProcess::stop() {

@@ -22,8 +22,12 @@ class HandwickProcess {
     QString errorString() const { return m_error; }
     // Its home; settings live in config/ below it.
     QString home() const { return m_home.path(); }
+    // Its settings file, read by the program at start.
+    QString settingsFile() const;
     // What the program printed so far (standard output and error together).
     QString output();
+    // Its exit status once it ends by itself within `ms`; -1 if it does not.
+    int waitForExit(int ms);
     // Asks it to end (SIGTERM), then kills it if it does not.
     void stop();
 

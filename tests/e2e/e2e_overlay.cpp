@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -99,6 +100,23 @@ class E2eOverlay : public QObject {
         xdo("click 1");
         QTRY_VERIFY(target.presses > 0);
         QCOMPARE(target.presses, 1);
+    }
+
+    // A first start greets with the welcome window, which takes the keyboard;
+    // Return brings the hand up, and Escape gives the keyboard back to the
+    // window that had it before the welcome window.
+    void aFirstStartWelcomesAndReturnStartsThePointer() {
+        TargetWindow target;
+        QVERIFY(target.inFront());
+        Handwick h({{"welcomed", false}});
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        QVERIFY(waitFor([&] { return !h.x.popupsOf(h.app.pid()).isEmpty(); }));
+        QTRY_VERIFY(!target.isActiveWindow());
+        press("Return");
+        QVERIFY(h.overlayHasKeyboard());
+        QVERIFY(QSettings(h.app.settingsFile(), QSettings::IniFormat).value("welcomed").toBool());
+        QVERIFY(h.pressFor("Escape", 0));
+        QTRY_VERIFY(target.isActiveWindow());
     }
 
     void trayIconTogglesAndItsMenuTurnsOn() {
@@ -250,6 +268,22 @@ class E2eOverlay : public QObject {
         QVERIFY(waitFor([&] { return near(h.x.screenshot().pixelColor(corner), before, 8); }));
         QVERIFY(h.pressFor("Escape", 0));
         QTRY_VERIFY(target.isActiveWindow());
+    }
+
+    // The documentation's pictures: one line per step, every picture written,
+    // and the program ends by itself.
+    void snapshotWritesEveryPictureAndEnds() {
+        Handwick h;
+        QTemporaryDir out;
+        QVERIFY(h.app.start({"--snapshot", out.path()}));
+        QCOMPARE(h.app.waitForExit(30000), 0);
+        const QStringList steps{"welcome", "pointer"};
+        QStringList expected;
+        for (const QString& step : steps)
+            expected << "shot " + step;
+        QCOMPARE(h.app.output().split('\n', Qt::SkipEmptyParts), expected << "EXIT 0");
+        for (const QString& step : steps)
+            QVERIFY2(!QImage(out.filePath(step + ".png")).isNull(), qPrintable(step));
     }
 
     void whatIsMissingIsToldAndTheHotKeysWork() {

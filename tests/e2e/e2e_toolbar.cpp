@@ -25,8 +25,7 @@ QPoint control(const QRect& panel, int centreInCapsule) {
 enum Centre { laser = 62, highlighter = 149, sun = 335, spotlight = 491, sound = 605 };
 
 QVariant stored(Handwick& h, const char* key) {
-    return QSettings(h.app.home() + "/config/Handwick/Handwick.ini", QSettings::IniFormat)
-        .value(key);
+    return QSettings(h.app.settingsFile(), QSettings::IniFormat).value(key);
 }
 } // namespace
 

@@ -11,6 +11,8 @@ failures=0
 for run in $(seq "$runs"); do
   mkdir -p -m 700 "$work/$run"
   export HOME=$work/$run XDG_RUNTIME_DIR=$work/$run XDG_CONFIG_HOME=$work/$run/config
+  mkdir -p "$XDG_CONFIG_HOME/Handwick" # a returning user: no welcome window
+  printf '[General]\nwelcomed=true\n' >"$XDG_CONFIG_HOME/Handwick/Handwick.ini"
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/$run/display" 2>/dev/null &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/$run/display" ] && break; sleep 0.05; done
