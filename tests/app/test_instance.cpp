@@ -130,9 +130,9 @@ class TestInstance : public QObject {
         // Without a runtime folder, a private one is made in the fallback
         // place, and one someone else made (or left open) is refused.
         const QString made = dir.path() + "/handwick-" + QString::number(::geteuid());
-        ::umask(0077);
-        QCOMPARE(ChannelPlace::locate({}, ":0", dir.path()).problem.isEmpty(), true);
-        ::umask(0022);
+        const mode_t umask = ::umask(0277); // a strict umask must not leave it unusable
+        QCOMPARE(ChannelPlace::locate({}, ":0", dir.path()).problem, QString());
+        ::umask(umask);
         QVERIFY(QFileInfo(made).isDir());
         ::chmod(QFile::encodeName(made).constData(), 0777);
         QVERIFY(!ChannelPlace::locate({}, ":0", dir.path()).problem.isEmpty());
