@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>AppRoot</name>
+    <message>
+        <source>Handwick cannot take commands from the command line or notice a second start, because %1.</source>
+        <translation>Handwick kann keine Befehle von der Kommandozeile annehmen und keinen zweiten Start bemerken, weil %1.</translation>
+    </message>
+</context>
+<context>
     <name>Appcast</name>
     <message>
         <source>The update feed is damaged (line %1: %2).</source>
@@ -87,6 +94,108 @@
     <message>
         <source>The update address does not lead to an update feed.</source>
         <translation>Die Update-Adresse führt zu keinem Update-Feed.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelPlace</name>
+    <message>
+        <source>the runtime folder &quot;%1&quot; is not an absolute path</source>
+        <translation>der Laufzeitordner „%1“ kein absoluter Pfad ist</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 cannot be read: %2</source>
+        <translation>der Laufzeitordner %1 nicht gelesen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 kein Ordner ist</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 einem anderen Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users (mode %2, not 0700)</source>
+        <translation>%1 für andere Benutzer offen ist (Modus %2, nicht 0700)</translation>
+    </message>
+    <message>
+        <source>the runtime folder&apos;s path %1 is too long</source>
+        <translation>der Pfad des Laufzeitordners %1 zu lang ist</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Turn the pointer on or off.</source>
+        <translation>Den Zeiger ein- oder ausschalten.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer on.</source>
+        <translation>Den Zeiger einschalten.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer off.</source>
+        <translation>Den Zeiger ausschalten.</translation>
+    </message>
+    <message>
+        <source>Clear the drawing.</source>
+        <translation>Die Zeichnung löschen.</translation>
+    </message>
+    <message>
+        <source>Undo the last drawing.</source>
+        <translation>Die letzte Zeichnung rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Switch the spotlight on or off (turns the pointer on).</source>
+        <translation>Das Spotlight ein- oder ausschalten (schaltet den Zeiger ein).</translation>
+    </message>
+    <message>
+        <source>Switch between the hand and the laser dot.</source>
+        <translation>Zwischen Hand und Laserpunkt wechseln.</translation>
+    </message>
+    <message>
+        <source>Choose the drawing tool: pen, highlighter, arrow, box or steps.</source>
+        <translation>Das Zeichenwerkzeug wählen: pen, highlighter, arrow, box oder steps.</translation>
+    </message>
+    <message>
+        <source>Choose the ink color: coral, sun, lime, sky, violet or ink.</source>
+        <translation>Die Tintenfarbe wählen: coral, sun, lime, sky, violet oder ink.</translation>
+    </message>
+    <message>
+        <source>Choose the hand, by its name as --render-hands shows it.</source>
+        <translation>Die Hand wählen, mit ihrem Namen, wie --render-hands ihn zeigt.</translation>
+    </message>
+    <message>
+        <source>Make the photo FILE your own hand (no display needed).</source>
+        <translation>Das Foto FILE zu Ihrer eigenen Hand machen (ohne Bildschirm).</translation>
+    </message>
+    <message>
+        <source>Start, write pictures of every window into DIR, then quit.</source>
+        <translation>Starten, Bilder aller Fenster in DIR schreiben, dann beenden.</translation>
+    </message>
+    <message>
+        <source>Start and show the pointer with a demonstration drawing.</source>
+        <translation>Starten und den Zeiger mit einer Beispielzeichnung zeigen.</translation>
+    </message>
+    <message>
+        <source>Write pictures of every hand into DIR (no display needed).</source>
+        <translation>Bilder aller Hände in DIR schreiben (ohne Bildschirm).</translation>
+    </message>
+    <message>
+        <source>Handwick puts a cartoon hand on a stick above everything on your screen.
+Without options it starts, or brings forward the Handwick already running;
+the remote-control options act on the running Handwick.</source>
+        <translation>Handwick setzt eine Comic-Hand am Stab über alles auf Ihrem Bildschirm.
+Ohne Optionen startet es oder holt das bereits laufende Handwick nach vorn;
+die Fernsteuerungsoptionen wirken auf das laufende Handwick.</translation>
+    </message>
+    <message>
+        <source>handwick: %1; see handwick --help</source>
+        <translation>handwick: %1; siehe handwick --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2</source>
+        <translation>unbekannte Option %1%2</translation>
     </message>
 </context>
 <context>
@@ -165,6 +274,15 @@
     <message>
         <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
         <translation>Wählen Sie ein Werkzeug in der Werkzeugleiste oder mit den Tasten 1 bis 5. Halten Sie die Umschalttaste für eine gerade Linie.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPoint</name>
+    <message>
+        <source>handwick: Handwick is already running; quit it first for --snapshot or --demo
+</source>
+        <translation>handwick: Handwick läuft bereits; beenden Sie es zuerst für --snapshot oder --demo
+</translation>
     </message>
 </context>
 <context>
@@ -391,6 +509,28 @@
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>Handwick cannot listen on %1: %2</source>
+        <translation>Handwick kann nicht auf %1 lauschen: %2</translation>
+    </message>
+    <message>
+        <source>the running Handwick is a different version; restart it</source>
+        <translation>das laufende Handwick ist eine andere Version; starten Sie es neu</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>PackageDownload</name>
     <message>
         <source>Handwick could not make the folder %1 for the download.</source>
@@ -430,6 +570,63 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick kann seine Einstellungen nicht in %1 speichern: %2. Änderungen gelten nur, bis Handwick beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>the socket %1 belongs to another user</source>
+        <translation>der Socket %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>handwick: %1</source>
+        <translation>handwick: %1</translation>
+    </message>
+    <message>
+        <source>Handwick is not running</source>
+        <translation>Handwick läuft nicht</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick cannot be reached: %1</source>
+        <translation>handwick: Handwick ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>handwick: the running Handwick does not answer</source>
+        <translation>handwick: das laufende Handwick antwortet nicht</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick is already running but does not answer; end it first</source>
+        <translation>handwick: Handwick läuft bereits, antwortet aber nicht; beenden Sie es zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>unknown tool &quot;%1&quot;; the tools are %2</source>
+        <translation>unbekanntes Werkzeug „%1“; die Werkzeuge sind %2</translation>
+    </message>
+    <message>
+        <source>unknown color &quot;%1&quot;; the colors are %2</source>
+        <translation>unbekannte Farbe „%1“; die Farben sind %2</translation>
+    </message>
+    <message>
+        <source>unknown hand &quot;%1&quot;; the hands are %2</source>
+        <translation>unbekannte Hand „%1“; die Hände sind %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>there is no hand of your own yet; make one with --import-hand PHOTO</source>
+        <translation>es gibt noch keine eigene Hand; erstellen Sie eine mit --import-hand FOTO</translation>
     </message>
 </context>
 <context>

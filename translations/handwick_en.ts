@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>AppRoot</name>
+    <message>
+        <source>Handwick cannot take commands from the command line or notice a second start, because %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Appcast</name>
     <message>
         <source>The update feed is damaged (line %1: %2).</source>
@@ -86,6 +93,106 @@
     </message>
     <message>
         <source>The update address does not lead to an update feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelPlace</name>
+    <message>
+        <source>the runtime folder &quot;%1&quot; is not an absolute path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open to other users (mode %2, not 0700)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the runtime folder&apos;s path %1 is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Turn the pointer on or off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the pointer on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the pointer off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch the spotlight on or off (turns the pointer on).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch between the hand and the laser dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the drawing tool: pen, highlighter, arrow, box or steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the ink color: coral, sun, lime, sky, violet or ink.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the hand, by its name as --render-hands shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the photo FILE your own hand (no display needed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start, write pictures of every window into DIR, then quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start and show the pointer with a demonstration drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write pictures of every hand into DIR (no display needed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick puts a cartoon hand on a stick above everything on your screen.
+Without options it starts, or brings forward the Handwick already running;
+the remote-control options act on the running Handwick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handwick: %1; see handwick --help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -164,6 +271,14 @@
     </message>
     <message>
         <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EntryPoint</name>
+    <message>
+        <source>handwick: Handwick is already running; quit it first for --snapshot or --demo
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -391,6 +506,28 @@
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>Handwick cannot listen on %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running Handwick is a different version; restart it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PackageDownload</name>
     <message>
         <source>Handwick could not make the folder %1 for the download.</source>
@@ -429,6 +566,63 @@
     </message>
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>the socket %1 belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handwick: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handwick is not running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handwick: Handwick cannot be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handwick: the running Handwick does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handwick: Handwick is already running but does not answer; end it first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown tool &quot;%1&quot;; the tools are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown color &quot;%1&quot;; the colors are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown hand &quot;%1&quot;; the hands are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>there is no hand of your own yet; make one with --import-hand PHOTO</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

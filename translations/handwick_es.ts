@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>AppRoot</name>
+    <message>
+        <source>Handwick cannot take commands from the command line or notice a second start, because %1.</source>
+        <translation>Handwick no puede recibir órdenes desde la línea de comandos ni notar un segundo inicio, porque %1.</translation>
+    </message>
+</context>
+<context>
     <name>Appcast</name>
     <message>
         <source>The update feed is damaged (line %1: %2).</source>
@@ -87,6 +94,108 @@
     <message>
         <source>The update address does not lead to an update feed.</source>
         <translation>La dirección de actualización no lleva a ningún canal de actualizaciones.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelPlace</name>
+    <message>
+        <source>the runtime folder &quot;%1&quot; is not an absolute path</source>
+        <translation>la carpeta de ejecución «%1» no es una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 cannot be read: %2</source>
+        <translation>no se puede leer la carpeta de ejecución %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users (mode %2, not 0700)</source>
+        <translation>%1 está abierta a otros usuarios (modo %2, no 0700)</translation>
+    </message>
+    <message>
+        <source>the runtime folder&apos;s path %1 is too long</source>
+        <translation>la ruta de la carpeta de ejecución %1 es demasiado larga</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Turn the pointer on or off.</source>
+        <translation>Activar o desactivar el puntero.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer on.</source>
+        <translation>Activar el puntero.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer off.</source>
+        <translation>Desactivar el puntero.</translation>
+    </message>
+    <message>
+        <source>Clear the drawing.</source>
+        <translation>Borrar el dibujo.</translation>
+    </message>
+    <message>
+        <source>Undo the last drawing.</source>
+        <translation>Deshacer el último dibujo.</translation>
+    </message>
+    <message>
+        <source>Switch the spotlight on or off (turns the pointer on).</source>
+        <translation>Activar o desactivar el foco (activa el puntero).</translation>
+    </message>
+    <message>
+        <source>Switch between the hand and the laser dot.</source>
+        <translation>Cambiar entre la mano y el punto láser.</translation>
+    </message>
+    <message>
+        <source>Choose the drawing tool: pen, highlighter, arrow, box or steps.</source>
+        <translation>Elegir la herramienta de dibujo: pen, highlighter, arrow, box o steps.</translation>
+    </message>
+    <message>
+        <source>Choose the ink color: coral, sun, lime, sky, violet or ink.</source>
+        <translation>Elegir el color de la tinta: coral, sun, lime, sky, violet o ink.</translation>
+    </message>
+    <message>
+        <source>Choose the hand, by its name as --render-hands shows it.</source>
+        <translation>Elegir la mano, por su nombre tal como lo muestra --render-hands.</translation>
+    </message>
+    <message>
+        <source>Make the photo FILE your own hand (no display needed).</source>
+        <translation>Convertir la foto FILE en tu propia mano (sin pantalla).</translation>
+    </message>
+    <message>
+        <source>Start, write pictures of every window into DIR, then quit.</source>
+        <translation>Iniciar, guardar imágenes de cada ventana en DIR y salir.</translation>
+    </message>
+    <message>
+        <source>Start and show the pointer with a demonstration drawing.</source>
+        <translation>Iniciar y mostrar el puntero con un dibujo de demostración.</translation>
+    </message>
+    <message>
+        <source>Write pictures of every hand into DIR (no display needed).</source>
+        <translation>Guardar imágenes de cada mano en DIR (sin pantalla).</translation>
+    </message>
+    <message>
+        <source>Handwick puts a cartoon hand on a stick above everything on your screen.
+Without options it starts, or brings forward the Handwick already running;
+the remote-control options act on the running Handwick.</source>
+        <translation>Handwick pone una mano de dibujos animados en un palo sobre todo lo que hay en tu pantalla.
+Sin opciones, se inicia o trae al frente el Handwick que ya está en marcha;
+las opciones de control remoto actúan sobre el Handwick en marcha.</translation>
+    </message>
+    <message>
+        <source>handwick: %1; see handwick --help</source>
+        <translation>handwick: %1; consulta handwick --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2</source>
+        <translation>opción desconocida %1%2</translation>
     </message>
 </context>
 <context>
@@ -165,6 +274,15 @@
     <message>
         <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
         <translation>Elige una herramienta en la barra o con las teclas 1 a 5. Mantén Mayús para una línea recta.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPoint</name>
+    <message>
+        <source>handwick: Handwick is already running; quit it first for --snapshot or --demo
+</source>
+        <translation>handwick: Handwick ya está en marcha; ciérralo primero para --snapshot o --demo
+</translation>
     </message>
 </context>
 <context>
@@ -391,6 +509,28 @@
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>Handwick cannot listen on %1: %2</source>
+        <translation>Handwick no puede escuchar en %1: %2</translation>
+    </message>
+    <message>
+        <source>the running Handwick is a different version; restart it</source>
+        <translation>el Handwick en marcha es de otra versión; reinícialo</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>no se puede bloquear %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PackageDownload</name>
     <message>
         <source>Handwick could not make the folder %1 for the download.</source>
@@ -430,6 +570,63 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick no puede guardar sus ajustes en %1: %2. Los cambios se mantendrán hasta que cierres Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>the socket %1 belongs to another user</source>
+        <translation>el socket %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>handwick: %1</source>
+        <translation>handwick: %1</translation>
+    </message>
+    <message>
+        <source>Handwick is not running</source>
+        <translation>Handwick no está en marcha</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick cannot be reached: %1</source>
+        <translation>handwick: no se puede contactar con Handwick: %1</translation>
+    </message>
+    <message>
+        <source>handwick: the running Handwick does not answer</source>
+        <translation>handwick: el Handwick en marcha no responde</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick is already running but does not answer; end it first</source>
+        <translation>handwick: Handwick ya está en marcha pero no responde; ciérralo primero</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unknown tool &quot;%1&quot;; the tools are %2</source>
+        <translation>herramienta desconocida «%1»; las herramientas son %2</translation>
+    </message>
+    <message>
+        <source>unknown color &quot;%1&quot;; the colors are %2</source>
+        <translation>color desconocido «%1»; los colores son %2</translation>
+    </message>
+    <message>
+        <source>unknown hand &quot;%1&quot;; the hands are %2</source>
+        <translation>mano desconocida «%1»; las manos son %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>there is no hand of your own yet; make one with --import-hand PHOTO</source>
+        <translation>todavía no tienes una mano propia; crea una con --import-hand FOTO</translation>
     </message>
 </context>
 <context>

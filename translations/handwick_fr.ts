@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>AppRoot</name>
+    <message>
+        <source>Handwick cannot take commands from the command line or notice a second start, because %1.</source>
+        <translation>Handwick ne peut pas recevoir de commandes depuis la ligne de commande ni remarquer un second démarrage, car %1.</translation>
+    </message>
+</context>
+<context>
     <name>Appcast</name>
     <message>
         <source>The update feed is damaged (line %1: %2).</source>
@@ -87,6 +94,108 @@
     <message>
         <source>The update address does not lead to an update feed.</source>
         <translation>L’adresse de mise à jour ne mène à aucun flux de mises à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelPlace</name>
+    <message>
+        <source>the runtime folder &quot;%1&quot; is not an absolute path</source>
+        <translation>le dossier d’exécution « %1 » n’est pas un chemin absolu</translation>
+    </message>
+    <message>
+        <source>the runtime folder %1 cannot be read: %2</source>
+        <translation>le dossier d’exécution %1 est illisible : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users (mode %2, not 0700)</source>
+        <translation>%1 est ouvert aux autres utilisateurs (mode %2 au lieu de 0700)</translation>
+    </message>
+    <message>
+        <source>the runtime folder&apos;s path %1 is too long</source>
+        <translation>le chemin du dossier d’exécution %1 est trop long</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Turn the pointer on or off.</source>
+        <translation>Activer ou désactiver le pointeur.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer on.</source>
+        <translation>Activer le pointeur.</translation>
+    </message>
+    <message>
+        <source>Turn the pointer off.</source>
+        <translation>Désactiver le pointeur.</translation>
+    </message>
+    <message>
+        <source>Clear the drawing.</source>
+        <translation>Effacer le dessin.</translation>
+    </message>
+    <message>
+        <source>Undo the last drawing.</source>
+        <translation>Annuler le dernier dessin.</translation>
+    </message>
+    <message>
+        <source>Switch the spotlight on or off (turns the pointer on).</source>
+        <translation>Activer ou désactiver le projecteur (active le pointeur).</translation>
+    </message>
+    <message>
+        <source>Switch between the hand and the laser dot.</source>
+        <translation>Basculer entre la main et le point laser.</translation>
+    </message>
+    <message>
+        <source>Choose the drawing tool: pen, highlighter, arrow, box or steps.</source>
+        <translation>Choisir l’outil de dessin : pen, highlighter, arrow, box ou steps.</translation>
+    </message>
+    <message>
+        <source>Choose the ink color: coral, sun, lime, sky, violet or ink.</source>
+        <translation>Choisir la couleur de l’encre : coral, sun, lime, sky, violet ou ink.</translation>
+    </message>
+    <message>
+        <source>Choose the hand, by its name as --render-hands shows it.</source>
+        <translation>Choisir la main, par son nom tel que --render-hands l’affiche.</translation>
+    </message>
+    <message>
+        <source>Make the photo FILE your own hand (no display needed).</source>
+        <translation>Faire de la photo FILE votre propre main (sans écran).</translation>
+    </message>
+    <message>
+        <source>Start, write pictures of every window into DIR, then quit.</source>
+        <translation>Démarrer, enregistrer des images de chaque fenêtre dans DIR, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Start and show the pointer with a demonstration drawing.</source>
+        <translation>Démarrer et montrer le pointeur avec un dessin de démonstration.</translation>
+    </message>
+    <message>
+        <source>Write pictures of every hand into DIR (no display needed).</source>
+        <translation>Enregistrer des images de chaque main dans DIR (sans écran).</translation>
+    </message>
+    <message>
+        <source>Handwick puts a cartoon hand on a stick above everything on your screen.
+Without options it starts, or brings forward the Handwick already running;
+the remote-control options act on the running Handwick.</source>
+        <translation>Handwick place une main de dessin animé au bout d’un bâton au-dessus de tout l’écran.
+Sans option, il démarre, ou met au premier plan le Handwick déjà lancé ;
+les options de commande à distance agissent sur le Handwick en cours.</translation>
+    </message>
+    <message>
+        <source>handwick: %1; see handwick --help</source>
+        <translation>handwick : %1 ; voir handwick --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1%2</source>
+        <translation>option inconnue %1%2</translation>
     </message>
 </context>
 <context>
@@ -165,6 +274,15 @@
     <message>
         <source>Pick a tool in the toolbar or with the keys 1 to 5. Hold Shift for a straight line.</source>
         <translation>Choisissez un outil dans la barre d’outils ou avec les touches 1 à 5. Maintenez Maj pour un trait droit.</translation>
+    </message>
+</context>
+<context>
+    <name>EntryPoint</name>
+    <message>
+        <source>handwick: Handwick is already running; quit it first for --snapshot or --demo
+</source>
+        <translation>handwick : Handwick est déjà lancé ; quittez-le d’abord pour --snapshot ou --demo
+</translation>
     </message>
 </context>
 <context>
@@ -391,6 +509,28 @@
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>Handwick cannot listen on %1: %2</source>
+        <translation>Handwick ne peut pas écouter sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>the running Handwick is a different version; restart it</source>
+        <translation>le Handwick en cours est d’une autre version ; redémarrez-le</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation>impossible de verrouiller %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>PackageDownload</name>
     <message>
         <source>Handwick could not make the folder %1 for the download.</source>
@@ -430,6 +570,63 @@
     <message>
         <source>Handwick cannot save its settings to %1: %2. Changes last until Handwick quits.</source>
         <translation>Handwick ne peut pas enregistrer ses réglages dans %1&#xa0;: %2. Les modifications seront perdues à la fermeture de Handwick.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>the socket %1 belongs to another user</source>
+        <translation>le socket %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>handwick: %1</source>
+        <translation>handwick : %1</translation>
+    </message>
+    <message>
+        <source>Handwick is not running</source>
+        <translation>Handwick n’est pas lancé</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick cannot be reached: %1</source>
+        <translation>handwick : Handwick est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>handwick: the running Handwick does not answer</source>
+        <translation>handwick : le Handwick en cours ne répond pas</translation>
+    </message>
+    <message>
+        <source>handwick: Handwick is already running but does not answer; end it first</source>
+        <translation>handwick : Handwick est déjà lancé mais ne répond pas ; arrêtez-le d’abord</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommands</name>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown tool &quot;%1&quot;; the tools are %2</source>
+        <translation>outil inconnu « %1 » ; les outils sont %2</translation>
+    </message>
+    <message>
+        <source>unknown color &quot;%1&quot;; the colors are %2</source>
+        <translation>couleur inconnue « %1 » ; les couleurs sont %2</translation>
+    </message>
+    <message>
+        <source>unknown hand &quot;%1&quot;; the hands are %2</source>
+        <translation>main inconnue « %1 » ; les mains sont %2</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>there is no hand of your own yet; make one with --import-hand PHOTO</source>
+        <translation>vous n’avez pas encore de main à vous ; créez-en une avec --import-hand PHOTO</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,7 @@ bool App::clickOpensMenu(Qt::KeyboardModifiers held) {
     return held & (Qt::ControlModifier | Qt::AltModifier);
 }
 
-void App::launch() {
+void App::launch(const QStringList& moreNotices) {
     connect(&m_pointer, &Pointer::isOnChanged, this, &App::updateIcon);
     registerHotKeys();
     m_keyRetry.start();
@@ -68,6 +68,7 @@ void App::launch() {
                       "drawing.");
     notices << refusedKeysNotice(m_item != nullptr);
     notices << m_prefs.problem(); // settings that cannot be kept, said once
+    notices << moreNotices;
     if (!DesktopChecks::hasCompositor())
         notices << tr(
             "No compositor is running, so Handwick draws the hand and the ink with hard "
@@ -96,6 +97,16 @@ void App::togglePointer() {
 
 void App::clearInk() {
     m_ink.clear();
+}
+
+void App::toggleSpotlight() {
+    if (!m_pointer.isOn()) m_pointer.turnOn();
+    m_pointer.toggleSpotlight();
+}
+
+// Out of the way, so whatever the user came for can be reached.
+void App::reopen() {
+    showSettings();
 }
 
 void App::quit() {
@@ -135,10 +146,7 @@ void App::updateIcon(bool on) {
 void App::registerHotKeys() {
     m_hotKeys.registerKey('h', [this] { togglePointer(); });
     m_hotKeys.registerKey('x', [this] { clearInk(); });
-    m_hotKeys.registerKey('s', [this] {
-        if (!m_pointer.isOn()) m_pointer.turnOn();
-        m_pointer.toggleSpotlight();
-    });
+    m_hotKeys.registerKey('s', [this] { toggleSpotlight(); });
 }
 
 QString App::refusedKeysNotice(bool tray) const {

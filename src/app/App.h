@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 
 #include "app/HotKeyRetry.h"
@@ -26,12 +27,17 @@ class App : public QObject {
     ~App() override;
 
     // Everything that happens once the application object exists.
-    void launch();
+    // `moreNotices` join what is said at start.
+    void launch(const QStringList& moreNotices = {});
 
     void togglePointer();
     void clearInk();
+    // What Ctrl+Alt+S does: the spotlight on or off, with the pointer on.
+    void toggleSpotlight();
     void showWelcome();
     void quit();
+    // Handwick was started again while running.
+    void reopen();
 
     // The settings window: the pointer goes off first, so the overlay never
     // covers it; then the window is shown and brought to the front.

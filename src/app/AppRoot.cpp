@@ -1,4 +1,5 @@
 #include "app/AppRoot.h"
+#include "app/ChannelPlace.h"
 #include "devtools/Snapshot.h"
 #include "handart/HandChoice.h"
 
@@ -28,7 +29,9 @@ AppRoot::AppRoot()
       m_welcome(m_prefs, m_pointer, m_activeWindow,
                 WelcomeWindow::LoginSwitch{[this] { return m_loginItem.isEnabled(); },
                                            [this](bool on) { m_loginItem.setEnabled(on); }}),
-      m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome) {
+      m_app(m_pointer, m_ink, m_hotKeys, m_prefs, m_welcome),
+      m_remote(m_app, m_pointer, m_prefs, m_customHand),
+      m_channel([this](const RemoteCommand& command) { return m_remote.perform(command); }) {
     m_app.setSettingsWindow([this] { m_settings.show(); });
     m_pointer.setToolbar(&m_toolbar);
     if (m_updates) m_app.setUpdateAction(m_updates->checkAction());
@@ -37,14 +40,22 @@ AppRoot::AppRoot()
                      &Pointer::compositorChanged);
 }
 
-void AppRoot::launch() {
-    m_app.launch();
-    if (m_updates) m_updates->start();
-}
-
 // The toolbar goes before the pointer: the pointer must not reach for it then.
 AppRoot::~AppRoot() {
     m_pointer.setToolbar(nullptr);
+}
+
+void AppRoot::launch(const InstanceLock& lock) {
+    QString problem = lock.problem();
+    if (lock.state() == InstanceLock::State::held) problem = m_channel.listen(lock.place().socket);
+    QStringList notices;
+    if (!problem.isEmpty())
+        notices << QCoreApplication::translate(
+                       "AppRoot", "Handwick cannot take commands from the command line or notice a "
+                                  "second start, because %1.")
+                       .arg(problem);
+    m_app.launch(notices);
+    if (m_updates) m_updates->start();
 }
 
 void AppRoot::snapshot(const QString& dir) {

@@ -4,8 +4,10 @@
 // Members are destroyed in reverse order, so nothing outlives what it uses.
 
 #include "app/App.h"
+#include "app/InstanceChannel.h"
 #include "app/LazySettingsWindow.h"
 #include "app/LazyToolbar.h"
+#include "app/RemoteControl.h"
 #include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
@@ -22,6 +24,8 @@
 
 #include <memory>
 
+class InstanceLock;
+
 class AppRoot {
   public:
     // Needs the application object.
@@ -30,8 +34,8 @@ class AppRoot {
     AppRoot(const AppRoot&) = delete;
     AppRoot& operator=(const AppRoot&) = delete;
 
-    // The tray icon, the hot keys and the notices.
-    void launch();
+    // The tray icon, the hot keys, the channel (when `lock` is held) and the notices.
+    void launch(const InstanceLock& lock);
 
     // The documentation's pictures of every window, into `dir`; the program
     // ends once they are written.
@@ -59,4 +63,6 @@ class AppRoot {
     LazySettingsWindow m_settings;
     WelcomeController m_welcome;
     App m_app;
+    RemoteControl m_remote;
+    InstanceChannel m_channel;
 };

@@ -160,6 +160,14 @@ QString CustomHand::store(const QByteArray& png) {
     return file.commit() ? QString() : file.errorString();
 }
 
+void CustomHand::reload() {
+    const std::optional<QImage> stored = PhotoReader::read(m_file);
+    setImage(stored.value_or(QImage()));
+    if (!stored) return;
+    setError(QString());
+    emit importFinished(true);
+}
+
 void CustomHand::remove() {
     ++m_removals;
     QFile::remove(m_file);

@@ -34,13 +34,17 @@ class CustomHand : public QObject {
     // it, or sets `error` and keeps the old hand. Imports run one after
     // another, each to the end; the last one decides.
     void importPhoto(const QString& path);
+    // Reads the stored hand afresh, as another process imported it; a
+    // picture found counts as a successful import.
+    void reload();
     // Deletes the stored hand and shows none.
     void remove();
 
   signals:
     void imageChanged();
     void errorChanged();
-    // After each `importPhoto`, on the main thread, once its outcome is shown.
+    // After each `importPhoto`, on the main thread, once its outcome is shown;
+    // also after a `reload` that found a picture.
     void importFinished(bool ok);
 
   protected:

@@ -13,4 +13,9 @@ void follow(CustomHand& custom, Prefs& prefs) {
             prefs.setHandID(HandSkin::classic().id);
     });
 }
+
+void choose(Prefs& prefs, const QString& id) {
+    prefs.setHandID(id);
+    prefs.setLaser(false);
+}
 } // namespace HandChoice

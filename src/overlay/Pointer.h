@@ -6,6 +6,7 @@
 #include "overlay/FrameClock.h"
 #include "overlay/FrameStats.h"
 #include "overlay/InkBoard.h"
+#include "overlay/KeyCommands.h"
 #include "overlay/Motion.h"
 #include "overlay/OverlayInput.h"
 #include "prefs/Tool.h"
@@ -60,6 +61,8 @@ class Pointer : public QObject, public OverlayInput {
                OverlayView& view) override;
     void released(Qt::MouseButton button, OverlayView& view) override;
     bool keyPressed(const QKeyEvent& event) override;
+    // Does what the key for `command` does on the overlay, also while off.
+    void perform(const KeyCommands::Command& command);
 
     // A compositor started or stopped: while on, the windows switch at once.
     void compositorChanged();

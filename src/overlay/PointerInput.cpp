@@ -30,9 +30,15 @@ void Pointer::released(Qt::MouseButton button, OverlayView& view) {
 bool Pointer::keyPressed(const QKeyEvent& event) {
     const KeyCommands::Command command = KeyCommands::commandFor(
         event.key(), event.modifiers(), KeyCharacters::ignoringModifiers(event));
+    if (command.action == KeyCommands::Action::none) return false;
+    perform(command);
+    return true;
+}
+
+void Pointer::perform(const KeyCommands::Command& command) {
     switch (command.action) {
     case KeyCommands::Action::none:
-        return false;
+        break;
     case KeyCommands::Action::turnOff:
         turnOff();
         break;
@@ -55,5 +61,4 @@ bool Pointer::keyPressed(const QKeyEvent& event) {
         choose(command.tool);
         break;
     }
-    return true;
 }

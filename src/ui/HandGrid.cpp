@@ -1,5 +1,6 @@
 #include "ui/HandGrid.h"
 #include "handart/CustomHand.h"
+#include "handart/HandChoice.h"
 #include "handart/HandSkin.h"
 #include "handart/HandSprites.h"
 #include "prefs/Prefs.h"
@@ -114,10 +115,8 @@ void HandGrid::rebuild() {
         auto* cell = new HandCell(skin, m_cellSize, this);
         const int index = int(m_cells.size());
         grid->addWidget(cell, index / m_columns, index % m_columns);
-        connect(cell, &QAbstractButton::clicked, this, [this, id = skin.id] {
-            m_prefs.setHandID(id);
-            m_prefs.setLaser(false);
-        });
+        connect(cell, &QAbstractButton::clicked, this,
+                [this, id = skin.id] { HandChoice::choose(m_prefs, id); });
         m_cells.push_back(cell);
     }
     showPictures();
