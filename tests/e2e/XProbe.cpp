@@ -34,6 +34,19 @@ XProbe::~XProbe() {
     if (m_c) xcb_disconnect(m_c);
 }
 
+QString XProbe::title(uint32_t window) {
+    static const char name[] = "_NET_WM_NAME";
+    auto atom =
+        own(xcb_intern_atom_reply(m_c, xcb_intern_atom(m_c, 0, sizeof name - 1, name), nullptr));
+    if (!atom) return {};
+    auto reply = own(xcb_get_property_reply(
+        m_c, xcb_get_property(m_c, 0, window, atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+        nullptr));
+    if (!reply) return {};
+    return QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                             xcb_get_property_value_length(reply.get()));
+}
+
 bool XProbe::isConnected() const {
     return m_c && !xcb_connection_has_error(m_c) && m_root;
 }

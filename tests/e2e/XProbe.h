@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QString>
 #include <cstdint>
 #include <optional>
 
@@ -37,6 +38,8 @@ class XProbe {
     // The screen as shown after compositing (the root window's pixels).
     QImage screenshot(const QRect& area = QRect());
     void warpMouse(QPoint to);
+    // The window's title as the window manager shows it (_NET_WM_NAME).
+    QString title(uint32_t window);
     // The window that has the X input focus now.
     uint32_t focusWindow();
 

@@ -71,18 +71,27 @@ class TestRemote : public QObject {
         QCOMPARE(h.overlays(), 0);
     }
 
-    void aSecondStartHandsOverToTheFirst() {
-        Handwick h;
+    // The first one puts the pointer away, keeps its one tray icon and opens
+    // its settings, in the user's language.
+    void aSecondStartOpensTheSettingsOfTheFirst() {
+        QProcessEnvironment german;
+        german.insert("LANGUAGE", "de");
+        german.insert("LANG", "de_DE.UTF-8");
+        Handwick h({}, german);
         QVERIFY2(h.start(), qPrintable(h.why()));
         QCOMPARE(handwick({"--on"}).status, 0);
         QElapsedTimer took;
         took.start();
         QCOMPARE(handwick({}).status, 0); // and it ends at once
         QVERIFY(took.elapsed() < 3000);
-        // The first one puts the pointer away and keeps its one tray icon.
         QCOMPARE(h.overlays(), 0);
         QVERIFY(h.app.isRunning() && h.x.trayIconOf(h.app.pid()));
-        QVERIFY(h.x.popupsOf(h.app.pid()).isEmpty());
+        QVERIFY(waitFor([&] {
+            const auto windows = h.x.popupsOf(h.app.pid());
+            return std::any_of(windows.begin(), windows.end(), [&](const XProbe::Window& w) {
+                return h.x.title(w.id) == QString("Allgemein — Handwick");
+            });
+        }));
     }
 };
 
