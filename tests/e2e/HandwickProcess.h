@@ -22,6 +22,8 @@ class HandwickProcess {
     QString errorString() const { return m_error; }
     // Its home; settings live in config/ below it.
     QString home() const { return m_home.path(); }
+    // The environment it runs in (its own home), for other commands to share it.
+    QProcessEnvironment environment() const { return m_process.processEnvironment(); }
     // Its settings file, read by the program at start.
     QString settingsFile() const;
     // What the program printed so far (standard output and error together).

@@ -2,6 +2,7 @@
 // through session.sh): opened from the tray menu with the pointer off, and a
 // hand chosen in it is the hand of the next turn-on.
 #include "Drive.h"
+#include "SyntheticHandPhoto.h"
 
 #include <QSettings>
 #include <QTest>
@@ -66,6 +67,40 @@ class E2eSettings : public QObject {
             return bluePixels(shot) > classicBlue + 300;
         }));
         keep(shot, "settings-chosen-hand");
+    }
+
+    // A photo imported from the command line while Handwick runs is the hand
+    // of the running one's next turn-on, without a restart.
+    void anImportFromTheCommandLineReachesTheRunningHandwick() {
+        Handwick h;
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        const QPoint mouse(300, 300);
+        const QRect handArea(mouse - QPoint(60, 10), QSize(140, 160));
+        QVERIFY(h.turnOn(mouse));
+        QTest::qWait(400);
+        const QImage classic = h.x.screenshot(handArea);
+        QVERIFY(h.pressFor("ctrl+alt+h", 0));
+
+        const QString photo = h.app.home() + "/hand.png";
+        QVERIFY(SyntheticHandPhoto::make({}).photo.save(photo));
+        QProcess import;
+        QProcessEnvironment env = h.app.environment();
+        import.setProcessEnvironment(env);
+        import.start(qEnvironmentVariable("HANDWICK_BIN"), {"--import-hand", photo});
+        QVERIFY(import.waitForFinished(30000));
+        QCOMPARE(import.exitCode(), 0);
+
+        QVERIFY(h.turnOn(mouse));
+        QImage shot;
+        QVERIFY(waitFor([&] {
+            shot = h.x.screenshot(handArea);
+            int changed = 0;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    changed += !near(shot.pixelColor(x, y), classic.pixelColor(x, y), 40);
+            return changed > 2000;
+        }));
+        keep(shot, "imported-hand");
     }
 };
 
