@@ -1,6 +1,6 @@
 // The command line, and the channel between a handwick process and the
 // running one: who may talk, what gets through, and what it does.
-#include "../overlay/OverlayTestKit.h"
+#include "../overlay/PointerKit.h"
 #include "app/App.h"
 #include "app/ChannelPlace.h"
 #include "app/CommandLine.h"
@@ -222,12 +222,8 @@ class TestInstance : public QObject {
     }
 
     void commandsActAsTheirKeysAndMenuItems() {
-        PrivatePrefs settings;
-        CustomHand hand(settings.dir.filePath("hand.png"));
-        HandSprites sprites(hand);
-        ActiveWindow activeWindow;
-        InkBoard board(settings.prefs, nullptr);
-        Pointer pointer(settings.prefs, board, sprites, activeWindow);
+        PointerKit kit;
+        auto& [settings, hand, sprites, activeWindow, board, pointer] = kit;
         HotKeys keys;
         WelcomeController welcome(settings.prefs, pointer, activeWindow, {});
         App app(pointer, board, keys, settings.prefs, welcome);

@@ -1,5 +1,5 @@
 // The tray menu follows the pointer's state, and which clicks open it.
-#include "../overlay/OverlayTestKit.h"
+#include "../overlay/PointerKit.h"
 #include "app/App.h"
 #include "app/WelcomeController.h"
 #include "handart/CustomHand.h"
@@ -16,12 +16,8 @@ class TestTray : public QObject {
 
   private slots:
     void theMenuFollowsThePointer() {
-        PrivatePrefs settings;
-        CustomHand hand(settings.dir.filePath("hand.png"));
-        HandSprites sprites(hand);
-        ActiveWindow activeWindow;
-        InkBoard board(settings.prefs, nullptr);
-        Pointer pointer(settings.prefs, board, sprites, activeWindow);
+        PointerKit kit;
+        auto& [settings, hand, sprites, activeWindow, board, pointer] = kit;
         HotKeys keys;
         WelcomeController welcome(settings.prefs, pointer, activeWindow, {});
         App app(pointer, board, keys, settings.prefs, welcome);

@@ -1,10 +1,6 @@
 // The welcome window: when it shows, what starting from it does, and its switch.
-#include "../overlay/OverlayTestKit.h"
+#include "../overlay/PointerKit.h"
 #include "app/WelcomeController.h"
-#include "handart/CustomHand.h"
-#include "handart/HandSprites.h"
-#include "overlay/Pointer.h"
-#include "platform/ActiveWindow.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -13,13 +9,7 @@
 class TestWelcome : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        PrivatePrefs settings;
-        CustomHand hand{settings.dir.filePath("hand.png")};
-        HandSprites sprites{hand};
-        ActiveWindow activeWindow;
-        InkBoard board{settings.prefs, nullptr};
-        Pointer pointer{settings.prefs, board, sprites, activeWindow};
+    struct Fixture : PointerKit {
         bool atLogin = true;
         QList<bool> written;
         WelcomeController welcome{settings.prefs, pointer, activeWindow,

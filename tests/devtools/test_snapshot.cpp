@@ -1,12 +1,7 @@
 // The documentation's pictures: which window each step photographs, the
 // overlay picture, and that the sequence ends the program.
-#include "../overlay/OverlayTestKit.h"
+#include "../overlay/PointerKit.h"
 #include "devtools/Snapshot.h"
-#include "handart/CustomHand.h"
-#include "handart/HandSprites.h"
-#include "overlay/InkBoard.h"
-#include "overlay/Pointer.h"
-#include "platform/ActiveWindow.h"
 
 #include <QDir>
 #include <QImage>
@@ -16,20 +11,11 @@
 class TestSnapshot : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        PrivatePrefs settings;
-        CustomHand hand{settings.dir.filePath("hand.png")};
-        HandSprites sprites{hand};
-        ActiveWindow activeWindow;
-        InkBoard board{settings.prefs, nullptr};
-        Pointer pointer{settings.prefs, board, sprites, activeWindow};
-    };
-
   private slots:
     // Each step's picture is of the largest window it shows; earlier windows
     // are put away first, and a missing picture does not stop the sequence.
     void stepsPhotographTheirLargestWindowAndEndTheProgram() {
-        Fixture f;
+        PointerKit f;
         QTemporaryDir out;
         QWidget small, large, earlier;
         small.resize(120, 80);
@@ -55,7 +41,7 @@ class TestSnapshot : public QObject {
     // The overlay of the main screen over the pale desk, the demonstration
     // drawing on it; the pointer goes off again afterwards only when asked.
     void thePointerPictureShowsTheDemonstration() {
-        Fixture f;
+        PointerKit f;
         QTemporaryDir out;
         const QString file = out.filePath("pointer.png");
         DevTools::demo(f.pointer);
