@@ -23,7 +23,10 @@ for run in $(seq "$runs"); do
   for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
   "$bin" >"$work/$run/out.txt" 2>&1 &
   app=$!
-  sleep 1
+  # Up once it shows a window (without a tray, its notice); a loaded machine
+  # may take longer than a second to get there.
+  for _ in $(seq 100); do xdotool search --pid "$app" >/dev/null 2>&1 && break; sleep 0.1; done
+  sleep 0.2
   xdotool mousemove 300 300 key ctrl+alt+h
   sleep 0.4
   xdotool click 1 click 1 click 1
