@@ -337,7 +337,7 @@ les options de commande à distance agissent sur le Handwick en cours.</translat
     </message>
     <message>
         <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
-        <translation>Échap quitter · Ctrl+Z annuler · Retour arrière effacer · L laser · S projecteur · 1–5 outils · T barre</translation>
+        <translation>Échap quitter · Ctrl+Z annuler · Retour arrière effacer · L laser · S projecteur · 1 à 5 outils · T barre</translation>
     </message>
     <message>
         <source>While pointing</source>
