@@ -598,6 +598,10 @@ die Fernsteuerungsoptionen wirken auf das laufende Handwick.</translation>
         <source>handwick: Handwick is already running but does not answer; end it first</source>
         <translation>handwick: Handwick läuft bereits, antwortet aber nicht; beenden Sie es zuerst</translation>
     </message>
+    <message>
+        <source>handwick: Handwick was ending just now; start it again</source>
+        <translation>handwick: Handwick wurde gerade beendet; starten Sie es erneut</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCommands</name>
@@ -662,6 +666,10 @@ die Fernsteuerungsoptionen wirken auf das laufende Handwick.</translation>
     <message>
         <source>Handwick could not reach the update server: %1</source>
         <translation>Handwick konnte den Update-Server nicht erreichen: %1</translation>
+    </message>
+    <message>
+        <source>The update server is far too slow. Try again later.</source>
+        <translation>Der Aktualisierungsserver ist viel zu langsam. Versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>

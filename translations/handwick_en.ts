@@ -595,6 +595,10 @@ the remote-control options act on the running Handwick.</source>
         <source>handwick: Handwick is already running but does not answer; end it first</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>handwick: Handwick was ending just now; start it again</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteCommands</name>
@@ -658,6 +662,10 @@ the remote-control options act on the running Handwick.</source>
     </message>
     <message>
         <source>Handwick could not reach the update server: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update server is far too slow. Try again later.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

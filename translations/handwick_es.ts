@@ -598,6 +598,10 @@ las opciones de control remoto actúan sobre el Handwick en marcha.</translation
         <source>handwick: Handwick is already running but does not answer; end it first</source>
         <translation>handwick: Handwick ya está en marcha pero no responde; ciérralo primero</translation>
     </message>
+    <message>
+        <source>handwick: Handwick was ending just now; start it again</source>
+        <translation>handwick: Handwick se estaba cerrando; vuelve a iniciarlo</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCommands</name>
@@ -662,6 +666,10 @@ las opciones de control remoto actúan sobre el Handwick en marcha.</translation
     <message>
         <source>Handwick could not reach the update server: %1</source>
         <translation>Handwick no pudo contactar con el servidor de actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>The update server is far too slow. Try again later.</source>
+        <translation>El servidor de actualizaciones es demasiado lento. Inténtalo más tarde.</translation>
     </message>
 </context>
 <context>

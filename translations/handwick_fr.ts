@@ -337,7 +337,7 @@ les options de commande à distance agissent sur le Handwick en cours.</translat
     </message>
     <message>
         <source>Esc off · Ctrl+Z undo · Backspace clear · L laser · S spotlight · 1 to 5 tools · T toolbar</source>
-        <translation>Échap quitter · Ctrl+Z annuler · Retour arrière effacer · L laser · S projecteur · 1 à 5 outils · T barre</translation>
+        <translation>Échap&#xa0;quitter · Ctrl+Z&#xa0;annuler · Retour&#xa0;arrière&#xa0;effacer · L&#xa0;laser · S&#xa0;projecteur · 1&#xa0;à&#xa0;5&#xa0;outils · T&#xa0;barre</translation>
     </message>
     <message>
         <source>While pointing</source>
@@ -598,6 +598,10 @@ les options de commande à distance agissent sur le Handwick en cours.</translat
         <source>handwick: Handwick is already running but does not answer; end it first</source>
         <translation>handwick : Handwick est déjà lancé mais ne répond pas ; arrêtez-le d’abord</translation>
     </message>
+    <message>
+        <source>handwick: Handwick was ending just now; start it again</source>
+        <translation>handwick : Handwick venait de se fermer ; relancez-le</translation>
+    </message>
 </context>
 <context>
     <name>RemoteCommands</name>
@@ -662,6 +666,10 @@ les options de commande à distance agissent sur le Handwick en cours.</translat
     <message>
         <source>Handwick could not reach the update server: %1</source>
         <translation>Handwick n’a pas pu joindre le serveur de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>The update server is far too slow. Try again later.</source>
+        <translation>Le serveur de mises à jour est beaucoup trop lent. Réessayez plus tard.</translation>
     </message>
 </context>
 <context>

@@ -87,8 +87,20 @@ ChannelPlace ChannelPlace::locate(const QString& runtimeDir, const QString& disp
 }
 
 ChannelPlace ChannelPlace::forThisSession() {
-    return locate(qEnvironmentVariable("XDG_RUNTIME_DIR"), qEnvironmentVariable("DISPLAY"),
-                  QStringLiteral("/tmp"));
+    const QString display = qEnvironmentVariable("DISPLAY");
+    ChannelPlace place =
+        locate(qEnvironmentVariable("XDG_RUNTIME_DIR"), display, QStringLiteral("/tmp"));
+    if (!display.isEmpty() || !place.problem.isEmpty()) return place;
+    // Over ssh or from a timer nothing says which display's Handwick is meant;
+    // when just one runs, it is that one.
+    const QDir dir = QFileInfo(place.socket).dir();
+    const QStringList sockets =
+        dir.entryList({QStringLiteral("handwick-*.socket")}, QDir::System | QDir::Hidden);
+    if (sockets.size() == 1) {
+        place.socket = dir.filePath(sockets.front());
+        place.lock = place.socket.chopped(int(qstrlen(".socket"))) + QStringLiteral(".lock");
+    }
+    return place;
 }
 
 bool peerIsThisUser(qintptr fd) {

@@ -76,7 +76,18 @@ int runCommands(const ChannelPlace& place, const std::vector<RemoteCommand>& com
 
 int handOver(const ChannelPlace& place) {
     const Answer answer = send(place, {RemoteCommands::reopen, {}});
-    if (answer.status == Answer::Status::done) return 0;
+    switch (answer.status) {
+    case Answer::Status::done:
+        return 0;
+    case Answer::Status::refused: // for example a running Handwick of another version
+        say(tr("handwick: %1").arg(answer.text));
+        return 1;
+    case Answer::Status::notRunning:
+        say(tr("handwick: Handwick was ending just now; start it again"));
+        return 1;
+    case Answer::Status::noAnswer:
+        break;
+    }
     say(tr("handwick: Handwick is already running but does not answer; end it first"));
     return 1;
 }

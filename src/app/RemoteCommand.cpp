@@ -95,7 +95,11 @@ QByteArray okReply() {
 }
 
 QByteArray errorReply(const QString& why) {
-    QByteArray text = why.toUtf8().left(kLongestLine - 8);
+    // Cut as text, not as bytes, so no character is left in halves.
+    QString shortened = why;
+    while (shortened.toUtf8().size() > kLongestLine - 8)
+        shortened.chop(1);
+    QByteArray text = shortened.toUtf8();
     text.replace('\n', ' ');
     return "error " + text + '\n';
 }

@@ -56,9 +56,13 @@ AppcastItem readItem(QXmlStreamReader& xml) {
     return item;
 }
 
+// Far beyond any real package; a feed must not be able to fill the disk
+// before the signature is ever checked.
+constexpr qint64 kLargestPackage = qint64(512) << 20;
+
 bool isComplete(const AppcastItem& item) {
     return !item.version.isEmpty() && item.url.isValid() && !item.url.isRelative() &&
-           item.length > 0 && item.signature.size() == 64;
+           item.length > 0 && item.length <= kLargestPackage && item.signature.size() == 64;
 }
 
 } // namespace

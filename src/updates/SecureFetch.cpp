@@ -5,8 +5,12 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 namespace {
+// How many silence time-outs a whole transfer may last.
+constexpr int kWholeTransferTimeouts = 20;
+
 bool isLoopback(const QUrl& url) {
     const QString host = url.host();
     return host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
@@ -37,6 +41,11 @@ SecureFetch::SecureFetch(QNetworkAccessManager& network, const QUrl& url, QIODev
     connect(m_reply, &QNetworkReply::readyRead, this, &SecureFetch::onReadyRead);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &SecureFetch::progress);
     connect(m_reply, &QNetworkReply::finished, this, &SecureFetch::onFinished);
+    // The time-out above only notices silence: a server that sends a byte now
+    // and then would keep the check going, and the menu item dimmed, for days.
+    QTimer::singleShot(kWholeTransferTimeouts * qint64(timeoutMs), this, [this] {
+        abort(tr("The update server is far too slow. Try again later."));
+    });
 }
 
 SecureFetch::~SecureFetch() {

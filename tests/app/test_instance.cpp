@@ -15,6 +15,7 @@
 #include "platform/ActiveWindow.h"
 #include "platform/HotKeys.h"
 
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
@@ -138,6 +139,26 @@ class TestInstance : public QObject {
         QVERIFY(!ChannelPlace::locate({}, ":0", dir.path()).problem.isEmpty());
         QCOMPARE(ChannelPlace::displayKey("host:12.1/x"), QString("host_12.1_x"));
         QCOMPARE(ChannelPlace::displayKey("localhost:10.0"), QString("localhost-10"));
+    }
+
+    // Over ssh there is no display to say which Handwick is meant: the only
+    // one running is, and of two, neither.
+    void withoutADisplayTheOnlyRunningOneIsMeant() {
+        QTemporaryDir dir;
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+        const QByteArray display = qgetenv("DISPLAY"), runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            qputenv("DISPLAY", display);
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        });
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+        qunsetenv("DISPLAY");
+        QLocalServer first, second;
+        QVERIFY(first.listen(dir.filePath("handwick-7.socket")));
+        QCOMPARE(ChannelPlace::forThisSession().socket, first.fullServerName());
+        QCOMPARE(ChannelPlace::forThisSession().lock, dir.filePath("handwick-7.lock"));
+        QVERIFY(second.listen(dir.filePath("handwick-8.socket")));
+        QVERIFY(!ChannelPlace::forThisSession().socket.contains("handwick-7"));
     }
 
     void theRunningOneAnswersCommandsAndNoOneElse() {

@@ -52,6 +52,13 @@ class TestWelcome : public QObject {
         QVERIFY(f.written.isEmpty());
         login->click();
         QCOMPARE(f.written, QList<bool>{false});
+        // A write that did not take leaves the switch showing the truth.
+        QVERIFY(login->isChecked());
+        // Changed elsewhere, it shows the change when the window comes back.
+        f.atLogin = false;
+        f.welcome.window()->hide();
+        f.welcome.show(true);
+        QVERIFY(!login->isChecked());
     }
 
     void withoutATrayItSaysToUseTheKey() {

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -104,10 +105,14 @@ WelcomeWindow::WelcomeWindow(bool hasTray, LoginSwitch login, QWidget* parent) :
     column->addWidget(card(hasTray));
 
     m_login = new QCheckBox(tr("Open at login"), this);
-    m_login->setChecked(login.isOn ? login.isOn() : false);
-    // Only the user's own changes are written; the initial state is read, not set.
-    connect(m_login, &QCheckBox::toggled, this, [set = login.set](bool on) {
-        if (set) set(on);
+    m_loginState = std::move(login);
+    showLoginState();
+    // Only the user's own changes are written; the shown state is read, not set.
+    // Afterwards the switch shows what was really stored, which a folder that
+    // cannot be written may have kept from changing.
+    connect(m_login, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_loginState.set) m_loginState.set(on);
+        showLoginState();
     });
     column->addWidget(m_login, 0, Qt::AlignHCenter);
 
@@ -166,9 +171,17 @@ QWidget* WelcomeWindow::card(bool hasTray) {
     return panel;
 }
 
+void WelcomeWindow::showLoginState() {
+    const QSignalBlocker quiet(m_login);
+    m_login->setChecked(m_loginState.isOn && m_loginState.isOn());
+}
+
 // Centred once, when first shown; afterwards it stays where the user puts it.
+// The switch reads the state afresh each time: the settings window may have
+// changed it meanwhile.
 void WelcomeWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    showLoginState();
     if (m_placed) return;
     m_placed = true;
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());

@@ -36,7 +36,9 @@ class WelcomeWindow : public QDialog {
 
   private:
     QWidget* card(bool hasTray);
+    void showLoginState();
 
+    LoginSwitch m_loginState;
     QCheckBox* m_login = nullptr;
     QPushButton* m_start = nullptr;
     bool m_placed = false;
