@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <sys/resource.h>
 
 namespace {
 // A custom hand whose photo can also be set directly, without importing one.
@@ -117,11 +118,19 @@ class TestHandArt : public QObject {
         QFile heicFile(QStringLiteral(HANDWICK_TEST_DATA "/hand.heic"));
         QVERIFY(heicFile.open(QIODevice::ReadOnly));
         const QByteArray heic = heicFile.readAll();
-        QByteArray huge = heic; // its size box says 30000 × 30000
-        const qsizetype size = huge.indexOf("ispe") + 8;
-        for (qsizetype at : {size, size + 4})
-            huge.replace(at, 4, QByteArray::fromHex("00007530"));
-        QTest::newRow("HEIC claiming 30000 × 30000") << huge;
+        // Its size box made to say `side` × `side`, while the picture keeps its own size.
+        const auto claiming = [](QByteArray heic, const char* side) {
+            const qsizetype size = heic.indexOf("ispe") + 8;
+            for (qsizetype at : {size, size + 4})
+                heic.replace(at, 4, QByteArray::fromHex(side));
+            return heic;
+        };
+        QTest::newRow("HEIC claiming 30000 × 30000") << claiming(heic, "00007530");
+        // data/grey-7000.heic: 12 KB of a plain grey 7000 × 7000 picture, encoded with libheif.
+        QFile greyFile(QStringLiteral(HANDWICK_TEST_DATA "/grey-7000.heic"));
+        QVERIFY(greyFile.open(QIODevice::ReadOnly));
+        QTest::newRow("HEIC of 7000 × 7000 claiming 64 × 64")
+            << claiming(greyFile.readAll(), "00000040");
         QTest::newRow("truncated HEIC") << heic.left(heic.size() * 2 / 3);
         QTest::newRow("SVG") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' "
                                            "width='100000' height='100000'/>");
@@ -130,10 +139,16 @@ class TestHandArt : public QObject {
         QFETCH(QByteArray, bytes);
         const QString file = path(QStringLiteral("hostile"));
         QVERIFY(PhotoFiles::write(file, bytes));
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
         QElapsedTimer timer;
         timer.start();
         QVERIFY(!PhotoReader::read(file));
         QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        // Whatever the file would take once decoded, this process never held it.
+        getrusage(RUSAGE_SELF, &after);
+        const long grownKilobytes = after.ru_maxrss - before.ru_maxrss;
+        QVERIFY2(grownKilobytes < 32 * 1024, qPrintable(QString::number(grownKilobytes)));
     }
 
     // A phone photo in a HEIF container reads like any other, and is offered.

@@ -1,10 +1,13 @@
 #include "handart/photo/HeifReader.h"
+#include "handart/photo/CappedChild.h"
 
 #include <QColorSpace>
 #include <QFile>
-#include <cstring>
+#include <algorithm>
+#include <cerrno>
 #include <libheif/heif.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 // libheif's objects, each freed by its own function.
@@ -20,6 +23,66 @@ struct ImageFree {
 
 bool ok(const heif_error& error) {
     return error.code == heif_error_Ok;
+}
+
+qint64 pixels(QSize size) {
+    return qint64(size.width()) * size.height();
+}
+
+bool withinLimits(QSize size, const PhotoReader::Limits& limits) {
+    return size.width() > 0 && size.height() > 0 && size.width() <= limits.maxSide &&
+           size.height() <= limits.maxSide && pixels(size) <= limits.maxPixels &&
+           pixels(size) * 4 <= limits.maxDecodedBytes;
+}
+
+// Decoding holds up to about twice the picture's RGBA bytes at once (the
+// coded planes beside the converted ones); the child may use three times
+// that, plus this for libheif and its threads, and this long.
+constexpr qint64 kDecoderBytes = qint64(64) << 20;
+constexpr std::chrono::seconds kDecodeTimeout{30};
+
+struct Decoding {
+    const heif_image_handle* handle;
+    qint64 pixels;
+};
+// Ahead of the rows, each width × 4 bytes, in the pipe from the child.
+struct DecodedSize {
+    qint32 width, height;
+};
+
+bool writeAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+// In the child: decodes, turned upright, as 8-bit RGBA, and writes the size
+// and the rows. libheif and write() only.
+bool decodeInto(int fd, const void* context) {
+    const Decoding& job = *static_cast<const Decoding*>(context);
+    heif_image* rawImage = nullptr;
+    if (!ok(heif_decode_image(job.handle, &rawImage, heif_colorspace_RGB,
+                              heif_chroma_interleaved_RGBA, nullptr)))
+        return false;
+    std::unique_ptr<heif_image, ImageFree> image(rawImage);
+    int stride = 0;
+    const uint8_t* plane =
+        heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    // Turned upright, the picture may be the other way round than the handle said.
+    const DecodedSize size{heif_image_get_width(image.get(), heif_channel_interleaved),
+                           heif_image_get_height(image.get(), heif_channel_interleaved)};
+    if (!plane || size.width <= 0 || size.height <= 0 ||
+        qint64(size.width) * size.height != job.pixels || stride < size.width * 4)
+        return false;
+    if (!writeAll(fd, reinterpret_cast<const uint8_t*>(&size), sizeof size)) return false;
+    for (int y = 0; y < size.height; ++y)
+        if (!writeAll(fd, plane + qint64(y) * stride, size_t(size.width) * 4)) return false;
+    return true;
 }
 
 QColorSpace iccProfile(const heif_image_handle* handle) {
@@ -53,33 +116,29 @@ std::optional<QImage> HeifReader::read(const QString& path, const PhotoReader::L
     if (!ok(heif_context_get_primary_image_handle(context.get(), &rawHandle))) return std::nullopt;
     std::unique_ptr<heif_image_handle, HandleFree> handle(rawHandle);
 
-    const int width = heif_image_handle_get_width(handle.get());
-    const int height = heif_image_handle_get_height(handle.get());
-    const qint64 pixels = qint64(width) * height;
-    if (width <= 0 || height <= 0 || width > limits.maxSide || height > limits.maxSide ||
-        pixels > limits.maxPixels || pixels * 4 > limits.maxDecodedBytes)
-        return std::nullopt;
-
-    heif_image* rawImage = nullptr;
-    if (!ok(heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB,
-                              heif_chroma_interleaved_RGBA, nullptr)))
-        return std::nullopt;
-    std::unique_ptr<heif_image, ImageFree> image(rawImage);
-    int stride = 0;
-    const uint8_t* plane =
-        heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
-    // Turned upright, the picture may be the other way round than the handle said.
-    const int outWidth = heif_image_get_width(image.get(), heif_channel_interleaved);
-    const int outHeight = heif_image_get_height(image.get(), heif_channel_interleaved);
-    if (!plane || outWidth <= 0 || outHeight <= 0 || qint64(outWidth) * outHeight != pixels ||
-        stride < outWidth * 4)
-        return std::nullopt;
-
-    QImage out(outWidth, outHeight, QImage::Format_RGBA8888);
-    if (out.isNull()) return std::nullopt;
-    for (int y = 0; y < outHeight; ++y)
-        std::memcpy(out.scanLine(y), plane + qint64(y) * stride, size_t(outWidth) * 4);
+    // The picture as shown, and as stored before any cropping.
+    const QSize shown(heif_image_handle_get_width(handle.get()),
+                      heif_image_handle_get_height(handle.get()));
+    const QSize stored(heif_image_handle_get_ispe_width(handle.get()),
+                       heif_image_handle_get_ispe_height(handle.get()));
+    if (!withinLimits(shown, limits) || !withinLimits(stored, limits)) return std::nullopt;
     const QColorSpace space = iccProfile(handle.get());
+
+    // Neither size binds the decoder, which goes by what the coded picture
+    // itself says: decoding happens in a child whose memory is capped, and
+    // only a picture of the size shown comes back.
+    const Decoding job{handle.get(), pixels(shown)};
+    const qint64 budget = kDecoderBytes + 3 * 4 * std::max(job.pixels, pixels(stored));
+    CappedChild child(budget, kDecodeTimeout, decodeInto, &job);
+    DecodedSize size{};
+    if (!child.read(&size, sizeof size) || !withinLimits({size.width, size.height}, limits) ||
+        qint64(size.width) * size.height != job.pixels)
+        return std::nullopt;
+    QImage out(size.width, size.height, QImage::Format_RGBA8888);
+    if (out.isNull()) return std::nullopt;
+    for (int y = 0; y < size.height; ++y)
+        if (!child.read(out.scanLine(y), qint64(size.width) * 4)) return std::nullopt;
+    if (!child.finishedWell()) return std::nullopt;
     if (space.isValid()) out.setColorSpace(space);
     return out;
 }

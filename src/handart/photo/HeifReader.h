@@ -1,7 +1,8 @@
 #pragma once
 // Phone photos in HEIF containers (HEIC, and AVIF where a decoder is
 // installed), which Qt cannot read by itself, decoded through libheif with
-// the same limits on size as every other picture.
+// the same limits on size as every other picture. As the decoder goes by the
+// coded picture's own size, it runs in a child process with capped memory.
 
 #include "handart/photo/PhotoReader.h"
 
