@@ -20,6 +20,7 @@ AppRoot::AppRoot()
       }),
       m_app(m_pointer, m_ink, m_hotKeys, m_prefs) {
     m_pointer.setToolbar(&m_toolbar);
+    m_pointer.setDesktopWatch(m_desktop.get());
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
                      &Pointer::compositorChanged);

@@ -12,6 +12,7 @@
 #include "overlay/Pointer.h"
 #include "platform/ActiveWindow.h"
 #include "platform/CompositorWatch.h"
+#include "platform/DesktopWatch.h"
 #include "platform/HotKeys.h"
 #include "prefs/Prefs.h"
 #include "sound/SoundBank.h"
@@ -40,6 +41,7 @@ class AppRoot {
     ActiveWindow m_activeWindow;
     HotKeys m_hotKeys;
     std::unique_ptr<CompositorWatch> m_compositor;
+    std::unique_ptr<DesktopWatch> m_desktop = DesktopWatch::forThisDesktop();
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;

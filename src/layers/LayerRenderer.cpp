@@ -172,7 +172,10 @@ class LayerRendererAccess {
             };
             // Inside a subtree's bitmap a leaf is painted directly, except
             // turned ones, whose bitmaps look a little different.
-            if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
+            // A path being drawn keeps bitmaps of its own that grow with it.
+            if (leaf && !f.intoBitmap && layer.drawGrowing(painter, m))
+                asBitmap = true;
+            else if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
                 asBitmap = LayerBitmaps::drawWhole(painter, layer, m, body, turned);
             if (!asBitmap) {
                 if (layer.castsShadow())

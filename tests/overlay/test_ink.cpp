@@ -102,6 +102,63 @@ class TestInk : public QObject {
         }
     }
 
+    // A stroke grows move by move while the window repaints only what changed
+    // over its last picture, the hand passing over it now and then; Shift
+    // straightens it for a while. Every move builds the path a stroke of
+    // those points has, and the picture at the end is the stroke painted at once, pixel for pixel.
+    void aStrokeDrawnMoveByMoveLooksLikeOnePaintedAtOnce_data() {
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("pen") << Tool::pen << 1.0;
+        QTest::newRow("pen, scale 2") << Tool::pen << 2.0;
+        QTest::newRow("highlighter") << Tool::highlighter << 1.0;
+        QTest::newRow("highlighter, scale 1.5") << Tool::highlighter << 1.5;
+    }
+    void aStrokeDrawnMoveByMoveLooksLikeOnePaintedAtOnce() {
+        QFETCH(Tool, tool);
+        QFETCH(double, scale);
+        const auto root = Layer::make();
+        root->setBounds({0, 0, 240, 120});
+        root->setPosition({120, 60});
+        const auto layer = Ink::layer(tool, InkColor::coral, 5);
+        layer->setFrame(root->bounds());
+        root->addSublayer(layer);
+        QImage canvas(QSize(240, 120) * scale, QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(scale);
+        canvas.fill(Qt::transparent);
+
+        Points points{{20, 20}};
+        Ink::StrokeBuilder builder(points[0]);
+        for (int i = 1; i < 160; ++i) {
+            // A zig-zag whose legs cross back over the ones before.
+            points.push_back({20 + 10.0 * (i % 20 < 10 ? i % 10 : 10 - i % 10) * (1 + i / 40),
+                              20 + 0.6 * i + 25 * std::sin(i / 7.0)});
+            const bool straight = i >= 60 && i < 64;
+            const int kept = builder.add(points.back(), straight);
+            QCOMPARE(builder.path(), Ink::path(tool, points, straight, 5));
+            layer->extendPath(builder.path(), kept);
+            QRegion damage = root->dirtyRegion();
+            if (i % 7 == 0) damage += QRect(int(points.back().x()) - 30, 10, 60, 50); // the hand
+            root->clearDirtyRegion();
+            QPainter painter(&canvas);
+            LayerRenderer::repaint(painter, *root, damage);
+        }
+        layer->finishGrowing();
+        QVERIFY(root->dirtyRegion().isEmpty()); // nothing to repaint when it ends
+
+        const auto atOnce = Ink::layer(tool, InkColor::coral, 5);
+        atOnce->setPath(Ink::path(tool, points, false, 5));
+        const auto fresh = Layer::make();
+        fresh->setBounds(root->bounds());
+        fresh->setPosition(root->position());
+        atOnce->setFrame(fresh->bounds());
+        fresh->addSublayer(atOnce);
+        const QImage expected = LayerRenderer::renderImage(*fresh, scale);
+        QCOMPARE(canvas, expected); // pixel for pixel
+        // Finished, it paints like any stroke.
+        QCOMPARE(LayerRenderer::renderImage(*root, scale), expected);
+    }
+
     // Dark digits on the light colours, white on the others, centred on the disc.
     void badgeDigitsAreLegibleAndCentred() {
         for (const auto& [color, number, digits] :
