@@ -56,10 +56,7 @@ void Pointer::setDesktopWatch(DesktopWatch* watch) {
     m_desktop = watch;
     if (!watch) return;
     connect(watch, &DesktopWatch::covered, this, &Pointer::coverAgain);
-    connect(watch, &DesktopWatch::mouseMoved, this, [this] {
-        m_mouseMovedAway = true;
-        wake();
-    });
+    connect(watch, &DesktopWatch::mouseMoved, this, &Pointer::wake);
     if (m_isOn) watch->start();
 }
 
@@ -237,10 +234,10 @@ void Pointer::demoInk(const std::vector<DemoStroke>& strokes, const std::vector<
 }
 
 QPointF Pointer::mouseNow() {
-    // Without a desktop that reports every motion, only the server knows.
-    if (!m_mouseHeard && (m_mouseMovedAway || !m_desktop || !m_desktop->seesAllMotion()))
-        m_mouse = ScreenSpace::mouseLocation();
-    m_mouseHeard = m_mouseMovedAway = false;
+    // A frame without an event from the overlays (the sway settling, the
+    // mouse over the toolbar or held by another program) asks the server.
+    if (!m_mouseHeard) m_mouse = ScreenSpace::mouseLocation();
+    m_mouseHeard = false;
     return m_mouse;
 }
 

@@ -89,8 +89,8 @@ class Pointer : public QObject, public OverlayInput {
     // While shaped, clicks between the shapes would reach the windows
     // beneath: the window under the mouse holds the pointer instead.
     void holdPointer(QPointF mouse);
-    // Where the mouse is now (model coordinates): as the overlay last heard,
-    // or asked of the server when it moved where the overlay cannot hear.
+    // Where the mouse is now (model coordinates): as an overlay window heard
+    // it since the last frame, else asked of the server.
     QPointF mouseNow();
     // Another window covered the overlays: they go back on top, with the
     // toolbar and its pop-ups above them, a few times a second at most.
@@ -113,9 +113,8 @@ class Pointer : public QObject, public OverlayInput {
     bool m_shaped = false;
     OverlayWindow* m_holding = nullptr;
     DesktopWatch* m_desktop = nullptr;
-    QPointF m_mouse;               // as last heard, model coordinates
-    bool m_mouseHeard = false;     // an overlay window heard the mouse since the last frame
-    bool m_mouseMovedAway = false; // the desktop saw the mouse move since the last frame
+    QPointF m_mouse;           // as last heard, model coordinates
+    bool m_mouseHeard = false; // an overlay window heard the mouse since the last frame
     QTimer m_raiseTimer;
     QElapsedTimer m_sinceRaise;
 };

@@ -15,8 +15,6 @@ class DesktopWatch : public QObject {
 
     virtual void start() = 0;
     virtual void stop() = 0;
-    // Whether mouseMoved() reports every motion while watching.
-    virtual bool seesAllMotion() const = 0;
 
   signals:
     // Another program's window was mapped or stacked above this program's.

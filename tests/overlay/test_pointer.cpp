@@ -39,7 +39,6 @@ struct FakeDesktop : DesktopWatch {
     bool watching = false;
     void start() override { watching = true; }
     void stop() override { watching = false; }
-    bool seesAllMotion() const override { return true; }
 };
 Q_DECLARE_METATYPE(KeyCommands::Command)
 

@@ -6,5 +6,4 @@ class HeadlessDesktopWatch final : public DesktopWatch {
   public:
     void start() override {}
     void stop() override {}
-    bool seesAllMotion() const override { return false; }
 };

@@ -57,8 +57,6 @@ class X11DesktopWatch final : public DesktopWatch, public QAbstractNativeEventFi
         xcb_flush(m_c);
     }
 
-    bool seesAllMotion() const override { return m_xinput >= 0; }
-
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t") return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
