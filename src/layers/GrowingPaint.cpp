@@ -249,8 +249,10 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
     if (m_body.isNull()) return true;
 
     painter.save();
-    // Device pixels from here on; the clip stays as it was.
-    painter.setTransform(painter.deviceTransform().inverted());
+    // Device pixels from here on (the device transform includes the world
+    // transform other layers left); the clip stays as it was.
+    painter.setTransform(
+        (painter.worldTransform().inverted() * painter.deviceTransform()).inverted());
     const QRect clip =
         painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : m_extent;
     const double opacity = painter.opacity();

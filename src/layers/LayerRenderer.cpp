@@ -109,9 +109,9 @@ class LayerRendererAccess {
         paintBorder(painter, layer, m);
     }
 
-    // Whether the subtree holds still: nothing in it animates, and it is small.
+    // Whether the subtree holds still: nothing in it animates or grows, and it is small.
     static bool stillSubtree(const Layer& layer, int& budget) {
-        if (--budget < 0 || layer.isAnimating()) return false;
+        if (--budget < 0 || layer.isAnimating() || layer.isGrowing()) return false;
         for (const auto& sub : layer.m_sublayers)
             if (!stillSubtree(*sub, budget)) return false;
         return true;

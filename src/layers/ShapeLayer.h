@@ -38,7 +38,7 @@ class ShapeLayer : public Layer {
     void extendPath(const QPainterPath& path, int kept);
     // The path is complete: it paints like any other shape from now on.
     void finishGrowing();
-    bool isGrowing() const { return bool(m_growing); }
+    bool isGrowing() const override { return bool(m_growing); }
     QColor fillColor() const { return m_shape.fillColor; }
     void setFillColor(const QColor& color);
     Qt::FillRule fillRule() const { return m_shape.fillRule; }

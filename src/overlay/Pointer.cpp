@@ -31,9 +31,13 @@ Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow
                  FrameStats::Log* stats)
     : m_prefs(prefs), m_ink(ink), m_sprites(sprites), m_activeWindow(activeWindow), m_stats(stats) {
     watchScreens();
+    // While on, the next frame paints what the ink changed together with the
+    // hand: one paint per frame, however many moves came in between.
     connect(&m_ink, &InkBoard::changed, this, [this] {
-        flushDamage();
-        wake();
+        if (m_isOn)
+            wake();
+        else
+            flushDamage();
     });
     // A new or removed photo keeps the hand's id: drop the installed sprites
     // so the next frame shows the new hand.

@@ -121,6 +121,7 @@ class TestInk : public QObject {
         // Large enough for the stroke to outgrow its first bitmaps.
         root->setBounds({0, 0, 960, 480});
         root->setPosition({480, 240});
+        root->setBackgroundColor(Qt::white); // leaves the painter turned upside down
         const auto layer = Ink::layer(tool, InkColor::coral, 5);
         layer->setFrame(root->bounds());
         root->addSublayer(layer);
@@ -158,15 +159,17 @@ class TestInk : public QObject {
         const auto fresh = Layer::make();
         fresh->setBounds(root->bounds());
         fresh->setPosition(root->position());
+        fresh->setBackgroundColor(Qt::white);
         atOnce->setFrame(fresh->bounds());
         fresh->addSublayer(atOnce);
-        const QImage expected = LayerRenderer::renderImage(*fresh, scale);
+        QImage expected = LayerRenderer::renderImage(*fresh, scale);
         QCOMPARE(canvas, expected); // pixel for pixel
         // Finished, it paints like any stroke, from whatever bitmaps the
         // renderer keeps once it holds still.
         for (int frame = 0; frame < 3; ++frame) {
-            QPainter painter(&canvas);
+            QPainter painter(&canvas), also(&expected);
             LayerRenderer::repaint(painter, *root, QRegion(canvas.rect()));
+            LayerRenderer::repaint(also, *fresh, QRegion(canvas.rect()));
         }
         QCOMPARE(canvas, expected);
     }
