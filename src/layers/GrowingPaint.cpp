@@ -11,8 +11,8 @@ namespace {
 constexpr double cellSize = 48.0;
 // Slack around a repainted area so cut ends and their antialiasing stay out.
 constexpr double slack = 4.0;
-// Bitmaps grow by this many pixels beyond what is needed, so that a stroke
-// heading somewhere grows them now and then, not at every move.
+// Bitmaps grow by at least this many pixels beyond what is needed, so that
+// a stroke heading somewhere grows them now and then, not at every move.
 constexpr int growthMargin = 256;
 // More pending areas than this are merged into one.
 constexpr std::size_t mostPending = 32;
@@ -162,9 +162,11 @@ QPainterPath GrowingPaint::segmentsNear(const QRectF& local) const {
 void GrowingPaint::ensureExtent(const QRect& wanted) {
     const QRect needed = wanted & m_limit;
     if (needed.isEmpty() || m_extent.contains(needed)) return;
-    const QRect grown =
-        (m_extent | needed).adjusted(-growthMargin, -growthMargin, growthMargin, growthMargin) &
-        m_limit;
+    // Growing by half again each time keeps the copies few however far it goes.
+    const QRect both = m_extent | needed;
+    const int dx = std::max(growthMargin, both.width() / 2);
+    const int dy = std::max(growthMargin, both.height() / 2);
+    const QRect grown = both.adjusted(-dx, -dy, dx, dy) & m_limit;
     const auto regrow = [&](const QImage& old) {
         QImage image(grown.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
