@@ -114,11 +114,12 @@ declare -A table early late
 tools=(pen highlighter arrow box)
 for moves in 100 300 600; do
   repeats=$((600 / moves))
+  windows=$([ "$moves" = 600 ] && echo windows)
   gromit-mpx --toggle
   sleep 0.5
   total=0
   for ((r = 0; r < repeats; r++)); do
-    stroke "$gm" "$moves" $([ "$moves" = 600 ] && echo windows)
+    stroke "$gm" "$moves" "$windows"
     total=$((total + stroke_ticks))
     [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/gromit-$moves.png"
     gromit-mpx --clear
@@ -136,7 +137,7 @@ for moves in 100 300 600; do
     sleep 0.2
     total=0
     for ((r = 0; r < repeats; r++)); do
-      stroke "$hw" "$moves" $([ "$moves" = 600 ] && echo windows)
+      stroke "$hw" "$moves" "$windows"
       total=$((total + stroke_ticks))
       [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/handwick-$tool-$moves.png"
       handwick_clear

@@ -31,7 +31,7 @@ if ! command -v gromit-mpx >/dev/null; then
 fi
 export HANDWICK_BIN="$HANDWICK_BUILD_DIR/src/handwick"
 export HANDWICK_E2E_TOOLS="$HANDWICK_BUILD_DIR/tests/e2e"
-session=("$root/tests/e2e/session.sh" --no-sound)
+session=("$root/tests/e2e/session.sh")
 echo "== side by side with Gromit-MPX"
 bash "${session[@]}" --size 1920x1080 -- bash "$root/bench/side_by_side.sh" draw
 bash "${session[@]}" --size 1920x1080 -- bash "$root/bench/side_by_side.sh" hand
