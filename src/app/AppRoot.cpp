@@ -35,6 +35,7 @@ AppRoot::AppRoot()
     m_app.setSettingsWindow([this] { m_settings.show(); });
     m_pointer.setToolbar(&m_toolbar);
     if (m_updates) m_app.setUpdateAction(m_updates->checkAction());
+    m_pointer.setDesktopWatch(m_desktop.get());
     m_compositor = CompositorWatch::forThisDesktop();
     QObject::connect(m_compositor.get(), &CompositorWatch::changed, &m_pointer,
                      &Pointer::compositorChanged);

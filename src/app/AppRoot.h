@@ -16,6 +16,7 @@
 #include "overlay/Pointer.h"
 #include "platform/ActiveWindow.h"
 #include "platform/CompositorWatch.h"
+#include "platform/DesktopWatch.h"
 #include "platform/HotKeys.h"
 #include "platform/LoginItem.h"
 #include "prefs/Prefs.h"
@@ -54,6 +55,7 @@ class AppRoot {
     ActiveWindow m_activeWindow;
     HotKeys m_hotKeys;
     std::unique_ptr<CompositorWatch> m_compositor;
+    std::unique_ptr<DesktopWatch> m_desktop = DesktopWatch::forThisDesktop();
     InkBoard m_ink;
     Pointer m_pointer;
     LazyToolbar m_toolbar;

@@ -125,6 +125,11 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     virtual QRectF contentRect() const;
     // Whether drawContent() paints anything.
     virtual bool hasContent() const { return false; }
+    // Whether the content grows piece by piece (a path being drawn), kept in
+    // bitmaps of its own; drawGrowing() paints from them, answering whether
+    // it could for the painter's mapping.
+    virtual bool isGrowing() const { return false; }
+    virtual bool drawGrowing(QPainter&, const QTransform& /*toDevice*/) const { return false; }
 
     // Key-path values of the subclass's own properties (for animations).
     QVariant modelValue(const QString& keyPath) const override;

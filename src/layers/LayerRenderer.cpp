@@ -109,9 +109,9 @@ class LayerRendererAccess {
         paintBorder(painter, layer, m);
     }
 
-    // Whether the subtree holds still: nothing in it animates, and it is small.
+    // Whether the subtree holds still: nothing in it animates or grows, and it is small.
     static bool stillSubtree(const Layer& layer, int& budget) {
-        if (--budget < 0 || layer.isAnimating()) return false;
+        if (--budget < 0 || layer.isAnimating() || layer.isGrowing()) return false;
         for (const auto& sub : layer.m_sublayers)
             if (!stillSubtree(*sub, budget)) return false;
         return true;
@@ -172,7 +172,10 @@ class LayerRendererAccess {
             };
             // Inside a subtree's bitmap a leaf is painted directly, except
             // turned ones, whose bitmaps look a little different.
-            if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
+            // A path being drawn keeps bitmaps of its own that grow with it.
+            if (leaf && !f.intoBitmap && layer.drawGrowing(painter, m))
+                asBitmap = true;
+            else if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
                 asBitmap = LayerBitmaps::drawWhole(painter, layer, m, body, turned);
             if (!asBitmap) {
                 if (layer.castsShadow())

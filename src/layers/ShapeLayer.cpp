@@ -1,5 +1,6 @@
 #include "layers/ShapeLayer.h"
 
+#include "layers/GrowingPaint.h"
 #include "layers/VisiblePart.h"
 
 #include <QPainter>
@@ -35,9 +36,10 @@ QRectF pointsFrom(const QPainterPath& path, int first) {
 // differs on. A fill can change anywhere inside a changed subpath, so for
 // fills the change starts at that subpath's beginning; a stroke changes from
 // the element before (its join moves).
-QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled) {
+// Both paths are known to agree before element `from`.
+QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled, int from = 0) {
     const int common = std::min(a.elementCount(), b.elementCount());
-    int first = 0;
+    int first = std::clamp(from, 0, common);
     while (first < common) {
         const auto ea = a.elementAt(first), eb = b.elementAt(first);
         if (ea.type != eb.type || ea.x != eb.x || ea.y != eb.y) break;
@@ -63,6 +65,9 @@ QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled) {
     return area;
 }
 } // namespace
+
+ShapeLayer::ShapeLayer() = default;
+ShapeLayer::~ShapeLayer() = default;
 
 QVariant ShapeProps::read(const QString& key) const {
     if (key == "path") return QVariant::fromValue(path);
@@ -101,6 +106,7 @@ void ShapeLayer::changeShape(T ShapeProps::*field, const T& value, const char* k
 
 void ShapeLayer::setPath(const QPainterPath& path) {
     if (m_shape.path == path) return;
+    if (m_growing) m_growing->pathChanged(path, 0);
     const bool animate = wantsImplicitAnimation("path");
     if (animate || isAnimating()) {
         changeShape(&ShapeProps::path, path, "path");
@@ -112,17 +118,73 @@ void ShapeLayer::setPath(const QPainterPath& path) {
     m_shape.path = path;
     m_rectValid = false;
     contentChanged();
-    QRectF area = changedArea(old, path, visible(m_shape.fillColor));
-    if (!area.isNull()) {
-        const double reach = strokeReach(m_shape) + 1.0;
-        area.adjust(-reach, -reach, reach, reach);
-        if (castsShadow()) {
-            const double blur = 1.5 * shadowRadius() + 1.0;
-            area = area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
-        }
-        markLocalArea(area);
-    }
+    markChangedBody(changedArea(old, path, visible(m_shape.fillColor)));
     didChangeQuietly();
+}
+
+void ShapeLayer::markChangedBody(QRectF area) {
+    if (area.isNull()) return;
+    const double reach = strokeReach(m_shape) + 1.0;
+    area.adjust(-reach, -reach, reach, reach);
+    if (m_growing) m_growing->bodyChanged(area);
+    if (castsShadow()) {
+        const double blur = 1.5 * shadowRadius() + 1.0;
+        area = area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
+    }
+    markLocalArea(area);
+}
+
+void ShapeLayer::extendPath(const QPainterPath& path, int kept) {
+    const LayerProps& p = drawnProps();
+    // Only a bare stroke is kept in bitmaps; fills change all over as a path grows.
+    const bool bareStroke = !visible(m_shape.fillColor) && !visible(p.backgroundColor) &&
+                            p.contents.isNull() && !(p.borderWidth > 0 && visible(p.borderColor));
+    if (!bareStroke || isAnimating() || wantsImplicitAnimation("path")) {
+        m_growing.reset();
+        setPath(path);
+        return;
+    }
+    if (!m_growing) {
+        m_growing = std::make_unique<GrowingPaint>();
+        m_growing->pathChanged(m_shape.path, 0);
+    }
+    if (kept <= 0 || kept > m_shape.path.elementCount()) {
+        setPath(path);
+        return;
+    }
+    const QPainterPath old = m_shape.path;
+    m_shape.path = path;
+    contentChanged();
+    const QRectF area = changedArea(old, path, false, kept);
+    // The content's rectangle grows with the path (it may stay a little
+    // large where an end moved back), so it is never measured all over again.
+    if (m_rectValid && !area.isNull()) {
+        const double reach = strokeReach(m_shape) + 0.5;
+        m_rect = m_rect.united(area.adjusted(-reach, -reach, reach, reach));
+    } else {
+        m_rectValid = false;
+    }
+    m_growing->pathChanged(path, kept);
+    markChangedBody(area);
+    didChangeQuietly();
+}
+
+void ShapeLayer::finishGrowing() {
+    m_growing.reset();
+}
+
+bool ShapeLayer::drawGrowing(QPainter& painter, const QTransform& toDevice) const {
+    if (!m_growing || isAnimating()) return false;
+    const LayerProps& p = drawnProps();
+    GrowingPaint::Look look;
+    look.pen = pen(m_shape);
+    if (castsShadow()) {
+        look.shadowOpacity = p.shadowOpacity;
+        look.shadowColor = p.shadowColor;
+        look.shadowRadius = p.shadowRadius;
+        look.shadowOffset = p.shadowOffset;
+    }
+    return m_growing->draw(painter, toDevice, p.bounds, look);
 }
 
 void ShapeLayer::setFillColor(const QColor& color) {
@@ -201,13 +263,16 @@ void ShapeLayer::drawContent(QPainter& painter) const {
             painter.fillPath(visibleFill(painter, ruled), s.fillColor);
         }
     }
-    if (visible(s.strokeColor) && s.lineWidth > 0) {
-        QPen pen(s.strokeColor, s.lineWidth, Qt::SolidLine, s.lineCap, s.lineJoin);
-        // Qt measures the miter from the join point, in pen widths: half the
-        // usual miter-length ratio.
-        pen.setMiterLimit(miterLimit / 2);
-        painter.strokePath(visibleStroke(painter, s.path, strokeReach(s)), pen);
-    }
+    if (visible(s.strokeColor) && s.lineWidth > 0)
+        painter.strokePath(visibleStroke(painter, s.path, strokeReach(s)), pen(s));
+}
+
+QPen ShapeLayer::pen(const ShapeProps& s) {
+    QPen pen(s.strokeColor, s.lineWidth, Qt::SolidLine, s.lineCap, s.lineJoin);
+    // Qt measures the miter from the join point, in pen widths: half the
+    // usual miter-length ratio.
+    pen.setMiterLimit(miterLimit / 2);
+    return pen;
 }
 
 QVariant ShapeLayer::ownModelValue(const QString& key) const {

@@ -2,6 +2,9 @@
 #include "layers/Layer.h"
 
 #include <QPainterPath>
+#include <memory>
+
+class GrowingPaint;
 
 // The look of a shape layer; a colour that is not valid means "none".
 struct ShapeProps {
@@ -22,10 +25,20 @@ struct ShapeProps {
 // (a moving hole in a screen-sized dimming costs the hole, not the screen).
 class ShapeLayer : public Layer {
   public:
+    ShapeLayer();
+    ~ShapeLayer() override;
     static std::shared_ptr<ShapeLayer> make() { return std::make_shared<ShapeLayer>(); }
 
     QPainterPath path() const { return m_shape.path; }
     void setPath(const QPainterPath& path);
+    // A path being drawn, growing at its end: `path` keeps the first `kept`
+    // elements of the path before (0: it may differ anywhere). A stroke-only
+    // shape then paints from bitmaps that each new piece updates around
+    // itself, so a piece costs the same however long the path already is.
+    void extendPath(const QPainterPath& path, int kept);
+    // The path is complete: it paints like any other shape from now on.
+    void finishGrowing();
+    bool isGrowing() const override { return bool(m_growing); }
     QColor fillColor() const { return m_shape.fillColor; }
     void setFillColor(const QColor& color);
     Qt::FillRule fillRule() const { return m_shape.fillRule; }
@@ -44,6 +57,7 @@ class ShapeLayer : public Layer {
     void drawContent(QPainter& painter) const override;
     QRectF contentRect() const override;
     bool hasContent() const override;
+    bool drawGrowing(QPainter& painter, const QTransform& toDevice) const override;
     QVariant ownModelValue(const QString& keyPath) const override;
     QVariant ownPresentedValue(const QString& keyPath) const override;
     bool setOwnPresentedValue(const QString& keyPath, const QVariant& value) override;
@@ -55,9 +69,13 @@ class ShapeLayer : public Layer {
     const ShapeProps& drawnShape() const;
     // How far paint reaches beyond the path's control points.
     static double strokeReach(const ShapeProps& shape);
+    static QPen pen(const ShapeProps& shape);
+    // Marks the local area whose body changed, with the shadow it casts.
+    void markChangedBody(QRectF area);
 
     ShapeProps m_shape;
     ShapeProps m_presented;
     mutable bool m_rectValid = false;
     mutable QRectF m_rect;
+    mutable std::unique_ptr<GrowingPaint> m_growing;
 };

@@ -22,6 +22,7 @@ class FrameClock : public QObject {
     void wake();
 
     bool isValid() const { return bool(m_frame); }
+    bool isSleeping() const { return m_sleeping; }
 
   private:
     void fire();

@@ -37,9 +37,17 @@ QPainterPath box(QPointF p0, QPointF pn) {
     return path;
 }
 
+// Ends a stroke's curves with a line to the latest point.
+void finish(QPainterPath& path, QPointF p0, QPointF pn) {
+    path.lineTo(pn);
+    // Qt drops a segment that goes nowhere (a click-sized stroke, or a straight
+    // one that came back to its start), which would leave the round caps nothing
+    // to draw. A thousandth of a point keeps it a visible dot of the pen width.
+    if (path.elementCount() < 2) path.lineTo(p0.x() + 1e-3, p0.y());
+}
+
 QPainterPath stroke(const std::vector<QPointF>& points, bool straight) {
     const QPointF& p0 = points.front();
-    const QPointF& pn = points.back();
     QPainterPath path;
     // Each curve takes three elements; reserving them keeps long strokes linear.
     path.reserve(int(std::min<std::size_t>(3 * points.size(), std::numeric_limits<int>::max())));
@@ -48,11 +56,7 @@ QPainterPath stroke(const std::vector<QPointF>& points, bool straight) {
         for (std::size_t i = 1; i + 1 < points.size(); ++i)
             path.quadTo(points[i], (points[i] + points[i + 1]) / 2.0);
     }
-    path.lineTo(pn);
-    // Qt drops a segment that goes nowhere (a click-sized stroke, or a straight
-    // one that came back to its start), which would leave the round caps nothing
-    // to draw. A thousandth of a point keeps it a visible dot of the pen width.
-    if (path.elementCount() < 2) path.lineTo(p0.x() + 1e-3, p0.y());
+    finish(path, p0, points.back());
     return path;
 }
 } // namespace
@@ -107,6 +111,30 @@ QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, 
         return stroke(points, straight);
     }
     return {};
+}
+
+StrokeBuilder::StrokeBuilder(QPointF first) : m_first(first), m_last(first) {
+    m_curves.moveTo(first);
+}
+
+int StrokeBuilder::add(QPointF point, bool straight) {
+    // The curve through the point before now ends halfway to this one; the
+    // curves before it stay as they are.
+    const int kept = m_curves.elementCount();
+    if (m_count >= 2) m_curves.quadTo(m_last, (m_last + point) / 2.0);
+    m_last = point;
+    ++m_count;
+    const bool wasStraight = m_straight;
+    m_straight = straight || m_count < 3;
+    if (m_straight) {
+        m_path = QPainterPath();
+        m_path.moveTo(m_first);
+        finish(m_path, m_first, point);
+        return wasStraight && m_path.elementCount() > 1 ? 1 : 0;
+    }
+    m_path = m_curves;
+    finish(m_path, m_first, point);
+    return wasStraight ? 0 : kept;
 }
 
 LayerPtr step(int number, QPointF centre, InkColor color, double scale) {

@@ -22,6 +22,26 @@ std::shared_ptr<ShapeLayer> layer(Tool tool, InkColor color, double penWidth);
 // settings hand out, already safe.
 QPainterPath path(Tool tool, const std::vector<QPointF>& points, bool straight, double penWidth);
 
+// The outline of a pen or highlighter stroke, grown point by point: the
+// path that path() gives for the same points, built at a cost that does not
+// grow with the stroke.
+class StrokeBuilder {
+  public:
+    explicit StrokeBuilder(QPointF first = {});
+    // Adds the latest pointer position. Answers how many leading elements
+    // the new path keeps from the one before (0: it may differ anywhere).
+    int add(QPointF point, bool straight);
+    const QPainterPath& path() const { return m_path; }
+
+  private:
+    QPointF m_first;
+    QPointF m_last;
+    int m_count = 1;       // points so far
+    QPainterPath m_curves; // the start and every curve: what later points keep
+    QPainterPath m_path;
+    bool m_straight = true; // the last path was a straight one (or there was none)
+};
+
 // A numbered badge centred on `centre`, its digits rendered at `scale` pixels
 // per point, popping in with a spring (animation key "pop"). The number is
 // kept under the value key "step" for undo.

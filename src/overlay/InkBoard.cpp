@@ -21,7 +21,10 @@ InkBoard::InkBoard(const Prefs& prefs, TapPlayer playTap, QObject* parent)
 void InkBoard::down(QPointF point, OverlayView& view) {
     // A press without the release of the one before (it went elsewhere):
     // the stroke it drew is finished ink like any other.
-    if (m_current) add(m_current);
+    if (m_current) {
+        m_current->finishGrowing();
+        add(m_current);
+    }
     m_current.reset();
 
     m_downPoint = point;
@@ -43,12 +46,19 @@ void InkBoard::dragged(QPointF point, bool straight, OverlayView& view) {
         m_current = Ink::layer(tool, m_prefs.color(), m_strokeWidth);
         m_current->setFrame(view.root->bounds());
         view.ink->addSublayer(m_current);
+        m_stroke = Ink::StrokeBuilder(m_downPoint);
     }
     m_points.push_back(point);
     if (!m_current) return; // cleared mid-drag: the drag goes on, drawing nothing
     Transaction::begin();
     Transaction::setDisableActions(true);
-    m_current->setPath(Ink::path(tool, m_points, straight, m_strokeWidth));
+    if (tool == Tool::pen || tool == Tool::highlighter) {
+        // A growing stroke: each move costs the same however long it is.
+        const int kept = m_stroke.add(point, straight);
+        m_current->extendPath(m_stroke.path(), kept);
+    } else {
+        m_current->setPath(Ink::path(tool, m_points, straight, m_strokeWidth));
+    }
     Transaction::commit();
     emit changed();
 }
@@ -57,6 +67,7 @@ void InkBoard::up(OverlayView& view) {
     const Tool tool = Ink::gestureTool(m_prefs.tool(), m_prefs.laser());
     LayerPtr finished; // announced by add()
     if (m_dragging) {
+        if (m_current) m_current->finishGrowing();
         finished = m_current;
     } else if (Ink::placesOnClick(tool)) {
         finished = Ink::step(m_stepNumber, m_downPoint, m_prefs.color(), view.scale());

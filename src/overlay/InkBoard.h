@@ -5,6 +5,7 @@
 
 #include "layers/Layer.h"
 #include "layers/ShapeLayer.h"
+#include "overlay/Ink.h"
 #include "prefs/Tool.h"
 #include "sound/TapSound.h"
 
@@ -75,6 +76,7 @@ class InkBoard : public QObject {
     std::vector<LayerPtr> m_items;
     std::shared_ptr<ShapeLayer> m_current;
     std::vector<QPointF> m_points;
+    Ink::StrokeBuilder m_stroke;
     QPointF m_downPoint;
     double m_strokeWidth = 0;
     bool m_dragging = false;

@@ -5,11 +5,13 @@
 #include "overlay/Toolbar.h"
 #include "platform/ActiveWindow.h"
 #include "platform/DesktopChecks.h"
+#include "platform/DesktopWatch.h"
 #include "prefs/Prefs.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -29,9 +31,13 @@ Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow
                  FrameStats::Log* stats)
     : m_prefs(prefs), m_ink(ink), m_sprites(sprites), m_activeWindow(activeWindow), m_stats(stats) {
     watchScreens();
+    // While on, the next frame paints what the ink changed together with the
+    // hand: one paint per frame, however many moves came in between.
     connect(&m_ink, &InkBoard::changed, this, [this] {
-        flushDamage();
-        wake();
+        if (m_isOn)
+            wake();
+        else
+            flushDamage();
     });
     // A new or removed photo keeps the hand's id: drop the installed sprites
     // so the next frame shows the new hand.
@@ -45,6 +51,17 @@ Pointer::Pointer(Prefs& prefs, InkBoard& ink, HandSprites& sprites, ActiveWindow
          {&Prefs::laserChanged, &Prefs::handIDChanged, &Prefs::handSizeChanged,
           &Prefs::spotlightChanged, &Prefs::spotlightRadiusChanged, &Prefs::swayChanged})
         connect(&m_prefs, signal, this, &Pointer::wake);
+    m_raiseTimer.setSingleShot(true);
+    connect(&m_raiseTimer, &QTimer::timeout, this, &Pointer::raiseWindows);
+}
+
+void Pointer::setDesktopWatch(DesktopWatch* watch) {
+    if (m_desktop) m_desktop->disconnect(this);
+    m_desktop = watch;
+    if (!watch) return;
+    connect(watch, &DesktopWatch::covered, this, &Pointer::coverAgain);
+    connect(watch, &DesktopWatch::mouseMoved, this, &Pointer::wake);
+    if (m_isOn) watch->start();
 }
 
 Pointer::~Pointer() = default;
@@ -79,10 +96,12 @@ void Pointer::turnOn() {
     m_activeWindow.remember();
     m_isOn = true;
     buildWindows();
-    m_motion.reset(ScreenSpace::mouseLocation());
+    m_mouse = ScreenSpace::mouseLocation();
+    m_motion.reset(m_mouse);
     useShapes();
     showWindows();
     if (m_prefs.showToolbar()) showToolbar();
+    if (m_desktop) m_desktop->start();
     startLink();
     tick();
     emit isOnChanged(true);
@@ -92,6 +111,8 @@ void Pointer::turnOff() {
     if (!m_isOn) return;
     m_isOn = false;
     m_clock.invalidate();
+    m_raiseTimer.stop();
+    if (m_desktop) m_desktop->stop();
     m_ink.clear();
     if (m_holding) m_holding->releaseMouse();
     m_holding = nullptr;
@@ -214,6 +235,37 @@ void Pointer::demoInk(const std::vector<DemoStroke>& strokes, const std::vector<
             m_ink.demoInk(strokes, steps, window->view());
             return;
         }
+}
+
+QPointF Pointer::mouseNow() {
+    // A frame without an event from the overlays (the sway settling, the
+    // mouse over the toolbar or held by another program) asks the server.
+    if (!m_mouseHeard) m_mouse = ScreenSpace::mouseLocation();
+    m_mouseHeard = false;
+    return m_mouse;
+}
+
+void Pointer::coverAgain() {
+    if (!m_isOn || m_raiseTimer.isActive()) return;
+    // Another program that keeps itself on top would otherwise trade places
+    // with the overlay as fast as the server allows.
+    constexpr qint64 leastApartMs = 100;
+    const qint64 since = m_sinceRaise.isValid() ? m_sinceRaise.elapsed() : leastApartMs;
+    m_raiseTimer.start(int(std::max<qint64>(0, leastApartMs - since)));
+}
+
+void Pointer::raiseWindows() {
+    if (!m_isOn) return;
+    m_sinceRaise.start();
+    for (auto& window : m_windows)
+        window->raise();
+    // The toolbar, then whatever pops up from it, stay above the overlays.
+    const QRect toolbar = m_toolbar ? m_toolbar->frame() : QRect();
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && !toolbar.isEmpty() && window->geometry() == toolbar)
+            window->raise();
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && window->type() == Qt::Popup) window->raise();
 }
 
 void Pointer::wake() {

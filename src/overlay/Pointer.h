@@ -11,11 +11,14 @@
 #include "overlay/OverlayInput.h"
 #include "prefs/Tool.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
 class ActiveWindow;
+class DesktopWatch;
 class HandSprites;
 class OverlayWindow;
 class Prefs;
@@ -36,6 +39,8 @@ class Pointer : public QObject, public OverlayInput {
     void toggleSpotlight();
     // The floating toolbar, shown while on when the settings want it. Not owned.
     void setToolbar(Toolbar* toolbar) { m_toolbar = toolbar; }
+    // What happens outside the pointer's windows, watched while on. Not owned.
+    void setDesktopWatch(DesktopWatch* watch);
     // Stores whether the toolbar is wanted and, while on, shows or hides it.
     void setToolbarVisible(bool visible);
     // Chooses a drawing tool, which puts the laser away.
@@ -87,6 +92,13 @@ class Pointer : public QObject, public OverlayInput {
     // While shaped, clicks between the shapes would reach the windows
     // beneath: the window under the mouse holds the pointer instead.
     void holdPointer(QPointF mouse);
+    // Where the mouse is now (model coordinates): as an overlay window heard
+    // it since the last frame, else asked of the server.
+    QPointF mouseNow();
+    // Another window covered the overlays: they go back on top, with the
+    // toolbar and its pop-ups above them, a few times a second at most.
+    void coverAgain();
+    void raiseWindows();
 
     Prefs& m_prefs;
     InkBoard& m_ink;
@@ -103,4 +115,9 @@ class Pointer : public QObject, public OverlayInput {
     bool m_overToolbar = false;
     bool m_shaped = false;
     OverlayWindow* m_holding = nullptr;
+    DesktopWatch* m_desktop = nullptr;
+    QPointF m_mouse;           // as last heard, model coordinates
+    bool m_mouseHeard = false; // an overlay window heard the mouse since the last frame
+    QTimer m_raiseTimer;
+    QElapsedTimer m_sinceRaise;
 };

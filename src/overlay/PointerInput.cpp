@@ -1,6 +1,7 @@
 // The mouse and keys that reach an overlay window.
 
 #include "overlay/KeyCommands.h"
+#include "overlay/OverlayWindow.h"
 #include "overlay/Pointer.h"
 #include "platform/KeyCharacters.h"
 #include "prefs/Prefs.h"
@@ -19,6 +20,12 @@ void Pointer::pressed(QPointF point, Qt::MouseButton button, OverlayView& view) 
 
 void Pointer::moved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                     OverlayView& view) {
+    // The position the event brings spares the next frame a round trip to the server.
+    for (const auto& window : m_windows)
+        if (&window->view() == &view) {
+            m_mouse = window->modelFrame().topLeft() + point;
+            m_mouseHeard = true;
+        }
     wake();
     if (buttons & Qt::LeftButton) m_ink.dragged(point, modifiers & Qt::ShiftModifier, view);
 }

@@ -13,7 +13,7 @@
 void Pointer::tick() {
     const FrameStats::TickScope stats(m_stats);
     const double now = MediaClock::now();
-    const QPointF mouse = ScreenSpace::mouseLocation();
+    const QPointF mouse = mouseNow();
     m_motion.step(now, mouse, m_prefs.sway(), m_prefs.laser());
     setOverToolbar(isOverToolbar(mouse));
     holdPointer(mouse);

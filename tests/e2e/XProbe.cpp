@@ -136,3 +136,14 @@ uint32_t XProbe::focusWindow() {
     auto reply = own(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
     return reply ? reply->focus : 0;
 }
+
+bool XProbe::isAbove(uint32_t upper, uint32_t lower) {
+    auto tree = own(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, m_root), nullptr));
+    if (!tree) return false;
+    const xcb_window_t* children = xcb_query_tree_children(tree.get()); // bottom to top
+    const int count = xcb_query_tree_children_length(tree.get());
+    const auto index = [&](uint32_t w) {
+        return int(std::find(children, children + count, w) - children);
+    };
+    return index(upper) < count && index(lower) < count && index(upper) > index(lower);
+}

@@ -42,6 +42,8 @@ class XProbe {
     QString title(uint32_t window);
     // The window that has the X input focus now.
     uint32_t focusWindow();
+    // Whether top-level window `upper` is stacked above `lower`.
+    bool isAbove(uint32_t upper, uint32_t lower);
 
   private:
     // Viewable windows, at any depth, whose _NET_WM_PID is `pid`.

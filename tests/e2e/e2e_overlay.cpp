@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,49 @@ class E2eOverlay : public QObject {
         QVERIFY(QSettings(h.app.settingsFile(), QSettings::IniFormat).value("welcomed").toBool());
         QVERIFY(h.pressFor("Escape", 0));
         QTRY_VERIFY(target.isActiveWindow());
+    }
+
+    // A window another program maps later (a notification) lands above the
+    // overlay; the overlay goes back on top, and the hand shows over it.
+    void aWindowMappedAboveTheOverlayIsCoveredAgain() {
+        Handwick h;
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        const QPoint mouse(400, 250);
+        QVERIFY(h.turnOn(mouse));
+        QWidget notice(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+        notice.setStyleSheet("background: #00ff00");
+        notice.setGeometry(handArea(mouse));
+        notice.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&notice));
+        const uint32_t overlay = h.x.overlaysOf(h.app.pid()).value(0).id;
+        QVERIFY(waitFor([&] { return h.x.isAbove(overlay, uint32_t(notice.winId())); }));
+        const QPoint inHand = mouse + QPoint(0, 30) - handArea(mouse).topLeft();
+        QImage shot;
+        QVERIFY(waitFor([&] {
+            shot = h.x.screenshot(handArea(mouse));
+            return !near(shot.pixelColor(inHand), Qt::green, 40);
+        }));
+        keep(shot, "hand-over-notice");
+    }
+
+    // Another program holds the mouse (a drag, a menu): the overlay hears no
+    // motion, yet the hand follows.
+    void theHandFollowsWhileAnotherProgramHoldsTheMouse() {
+        Handwick h;
+        QVERIFY2(h.start(), qPrintable(h.why()));
+        QVERIFY(h.turnOn(QPoint(300, 250)));
+        QWidget holder(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+        holder.setGeometry(0, 0, 8, 8);
+        holder.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&holder));
+        holder.grabMouse();
+        const auto release = qScopeGuard([&] { holder.releaseMouse(); });
+        const QPoint there(700, 400);
+        const QImage before = h.x.screenshot(handArea(there));
+        // Relative, as a mouse moves: the server reports raw motion only for that.
+        xdo("mousemove_relative 400 150");
+        const QString why = waitForHand(h, before, there, "hand-while-held");
+        QVERIFY2(why.isEmpty(), qPrintable(why));
     }
 
     void trayIconTogglesAndItsMenuTurnsOn() {

@@ -40,6 +40,10 @@ class TestLayerTree : public QObject {
         // Its bounding box covers much of the screen; the strip along it is far less.
         QTest::newRow("tilted stick moves")
             << "stick" << QPointF(1903, 1790) << QPointF(2500, 1700) << qint64(W * H / 20);
+        // Swaying, its old and new strips cross: more rectangles than are kept
+        // one by one, yet still far less than the box around both.
+        QTest::newRow("tilted stick sways")
+            << "sway" << QPointF(1903, 1790) << QPointF(2500, 1700) << qint64(W * H / 20);
         // The changed subpath, not the screen-sized rectangle around it.
         QTest::newRow("hole moves in the dimming")
             << "hole" << QPointF(1000, 1000) << QPointF(2000, 1000) << qint64(400 * 400);
@@ -72,6 +76,10 @@ class TestLayerTree : public QObject {
         if (change == "fade out") red->setOpacity(0);
         if (change == "recolour") red->setBackgroundColor(Qt::blue);
         if (change == "stick") stick->setPosition({1907, 1800});
+        if (change == "sway") {
+            stick->setPosition({1930, 1800});
+            stick->setTransform(QTransform().rotateRadians(0.30));
+        }
         if (change == "hole") dim->setPath(dimming({1010, 1000}));
         if (change == "same") {
             red->setPosition(red->position());

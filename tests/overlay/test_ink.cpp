@@ -102,6 +102,78 @@ class TestInk : public QObject {
         }
     }
 
+    // A stroke grows move by move while the window repaints only what changed
+    // over its last picture, a few moves a frame, the hand passing over it now and then; Shift
+    // straightens it for a while. Every move builds the path a stroke of
+    // those points has, and the picture at the end is the stroke painted at once, pixel for pixel.
+    void aStrokeDrawnMoveByMoveLooksLikeOnePaintedAtOnce_data() {
+        QTest::addColumn<Tool>("tool");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("pen") << Tool::pen << 1.0;
+        QTest::newRow("pen, scale 2") << Tool::pen << 2.0;
+        QTest::newRow("highlighter") << Tool::highlighter << 1.0;
+        QTest::newRow("highlighter, scale 1.5") << Tool::highlighter << 1.5;
+    }
+    void aStrokeDrawnMoveByMoveLooksLikeOnePaintedAtOnce() {
+        QFETCH(Tool, tool);
+        QFETCH(double, scale);
+        const auto root = Layer::make();
+        // Large enough for the stroke to outgrow its first bitmaps.
+        root->setBounds({0, 0, 960, 480});
+        root->setPosition({480, 240});
+        root->setBackgroundColor(Qt::white); // leaves the painter turned upside down
+        const auto layer = Ink::layer(tool, InkColor::coral, 5);
+        layer->setFrame(root->bounds());
+        root->addSublayer(layer);
+        QImage canvas(QSize(960, 480) * scale, QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(scale);
+        canvas.fill(Qt::transparent);
+
+        Points points{{20, 20}};
+        Ink::StrokeBuilder builder(points[0]);
+        for (int i = 1; i < 160; ++i) {
+            // A zig-zag whose legs cross back over the ones before.
+            points.push_back({20 + 40.0 * (i % 20 < 10 ? i % 10 : 10 - i % 10) * (1 + i / 40) / 2,
+                              20 + 2.4 * i + 100 * std::sin(i / 7.0)});
+            const bool straight = i >= 60 && i < 64;
+            const int kept = builder.add(points.back(), straight);
+            QCOMPARE(builder.path(), Ink::path(tool, points, straight, 5));
+            layer->extendPath(builder.path(), kept);
+            if (i % 3 != 1) continue; // a frame takes in several moves
+            QRegion damage = root->dirtyRegion();
+            if (i % 7 == 0) damage += QRect(int(points.back().x()) - 120, 40, 240, 200); // the hand
+            root->clearDirtyRegion();
+            QPainter painter(&canvas);
+            LayerRenderer::repaint(painter, *root, damage);
+        }
+        // The button goes up before the next frame paints the last moves.
+        layer->finishGrowing();
+        {
+            QPainter painter(&canvas);
+            LayerRenderer::repaint(painter, *root, root->dirtyRegion());
+        }
+        root->clearDirtyRegion();
+
+        const auto atOnce = Ink::layer(tool, InkColor::coral, 5);
+        atOnce->setPath(Ink::path(tool, points, false, 5));
+        const auto fresh = Layer::make();
+        fresh->setBounds(root->bounds());
+        fresh->setPosition(root->position());
+        fresh->setBackgroundColor(Qt::white);
+        atOnce->setFrame(fresh->bounds());
+        fresh->addSublayer(atOnce);
+        QImage expected = LayerRenderer::renderImage(*fresh, scale);
+        QCOMPARE(canvas, expected); // pixel for pixel
+        // Finished, it paints like any stroke, from whatever bitmaps the
+        // renderer keeps once it holds still.
+        for (int frame = 0; frame < 3; ++frame) {
+            QPainter painter(&canvas), also(&expected);
+            LayerRenderer::repaint(painter, *root, QRegion(canvas.rect()));
+            LayerRenderer::repaint(also, *fresh, QRegion(canvas.rect()));
+        }
+        QCOMPARE(canvas, expected);
+    }
+
     // Dark digits on the light colours, white on the others, centred on the disc.
     void badgeDigitsAreLegibleAndCentred() {
         for (const auto& [color, number, digits] :

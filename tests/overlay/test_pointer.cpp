@@ -3,6 +3,7 @@
 #include "OverlayTestKit.h"
 #include "handart/CustomHand.h"
 #include "handart/HandSprites.h"
+#include "layers/MediaClock.h"
 #include "overlay/FramePlacement.h"
 #include "overlay/KeyCommands.h"
 #include "overlay/OverlayView.h"
@@ -10,6 +11,7 @@
 #include "overlay/Pointer.h"
 #include "overlay/Toolbar.h"
 #include "platform/ActiveWindow.h"
+#include "platform/DesktopWatch.h"
 #include "platform/KeyCharacters.h"
 #include "platform/x11/X11KeyCharacters.h"
 
@@ -31,6 +33,12 @@ struct FakeToolbar : Toolbar {
     }
     void hide() override { shownAt = {}; }
     QRect frame() const override { return shownAt; }
+};
+// A desktop whose mouse moves when the test says so.
+struct FakeDesktop : DesktopWatch {
+    bool watching = false;
+    void start() override { watching = true; }
+    void stop() override { watching = false; }
 };
 Q_DECLARE_METATYPE(KeyCommands::Command)
 
@@ -117,6 +125,33 @@ class TestPointer : public QObject {
         QCOMPARE(recorder.taps.size(), size_t(1));
         pointer->pressed({20, 20}, Qt::RightButton, mainView());
         QVERIFY(board->inkEmpty());
+    }
+
+    // The desktop is watched only while on (off, nothing wakes the program).
+    // The hand goes where the overlay heard the mouse, and motion it cannot
+    // hear (another program holds the mouse) wakes the sleeping clock.
+    void theDesktopIsWatchedWhileOnAndItsMotionWakesTheClock() {
+        FakeDesktop desktop;
+        pointer->setDesktopWatch(&desktop);
+        double now = 1;
+        MediaClock::setSource([&] { return now; });
+        QVERIFY(!desktop.watching);
+        pointer->turnOn();
+        QVERIFY(desktop.watching);
+        pointer->moved({300, 200}, Qt::NoButton, Qt::NoModifier, mainView());
+        pointer->tick();
+        QCOMPARE(mainView().arm->position(), QPointF(300, 200));
+        for (int i = 0; i < 200 && !pointer->clock().isSleeping(); ++i) {
+            now += 0.05;
+            pointer->tick();
+        }
+        MediaClock::setSource(nullptr);
+        QVERIFY(pointer->clock().isSleeping());
+        emit desktop.mouseMoved();
+        QVERIFY(!pointer->clock().isSleeping());
+        pointer->turnOff();
+        QVERIFY(!desktop.watching);
+        pointer->setDesktopWatch(nullptr);
     }
 
     // Two screens side by side: the hand and laser show only on the one holding
