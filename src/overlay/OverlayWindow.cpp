@@ -10,6 +10,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QWindow>
 
 OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
@@ -45,9 +47,41 @@ void OverlayWindow::flushDamage() {
 
 void OverlayWindow::paintEvent(QPaintEvent* event) {
     const FrameStats::PaintScope stats(m_stats, event->region(), devicePixelRatioF());
+    const QRegion region = event->region();
+    paintAside(region);
     QPainter painter(this);
-    // Qt has already cleared the region to transparent; the layers do the rest.
-    LayerRenderer::paint(painter, *m_view.root, event->region());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const double ratio = m_aside.devicePixelRatio();
+    for (const QRect& r : region)
+        painter.drawImage(QRectF(r), m_aside,
+                          QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+}
+
+// Qt's raster engine hands the rows of every larger fill to the workers of
+// its thread pool and waits for them, unless it already runs on one of them.
+// For areas the size of a hand that costs far more in hand-offs than it
+// saves, so the frame is painted on one worker, in one go. When every worker
+// is busy (a photo being cut out), it is painted here instead.
+void OverlayWindow::paintAside(const QRegion& region) {
+    const double ratio = devicePixelRatioF();
+    if (m_aside.size() != size() * ratio) {
+        m_aside = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        m_aside.setDevicePixelRatio(ratio);
+        m_aside.fill(Qt::transparent);
+    }
+    const auto paint = [this, &region] {
+        QPainter side(&m_aside);
+        LayerRenderer::repaint(side, *m_view.root, region);
+    };
+    QSemaphore done;
+    if (!QThreadPool::globalInstance()->tryStart([&] {
+            paint();
+            done.release();
+        })) {
+        paint();
+        return;
+    }
+    done.acquire();
 }
 
 void OverlayWindow::setShaped(bool shaped) {
@@ -66,15 +100,8 @@ void OverlayWindow::setShaped(bool shaped) {
 void OverlayWindow::reshape(const QRegion& region) {
     const QRect area = region.boundingRect() & rect();
     if (area.isEmpty()) return;
-    const double ratio = devicePixelRatioF();
-    if (m_aside.size() != size() * ratio) {
-        m_aside = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        m_aside.setDevicePixelRatio(ratio);
-    }
-    {
-        QPainter side(&m_aside);
-        LayerRenderer::repaint(side, *m_view.root, region);
-    }
+    paintAside(region);
+    const double ratio = m_aside.devicePixelRatio();
     const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
     QImage opaque = m_aside.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);
     opaque.setDevicePixelRatio(1);

@@ -45,6 +45,8 @@ class OverlayWindow : public QWidget {
   private:
     QPointF viewPoint(const QMouseEvent& event) const;
     void reshape(const QRegion& region);
+    // Paints the layers over `region` of the picture kept aside.
+    void paintAside(const QRegion& region);
 
     OverlayInput& m_input;
     FrameStats::Log* m_stats;
@@ -53,5 +55,5 @@ class OverlayWindow : public QWidget {
     OverlayView m_view;
     bool m_shaped = false;
     QRegion m_shape; // what is painted, while shaped
-    QImage m_aside;  // the window's picture, painted aside to find the shape
+    QImage m_aside;  // the window's picture, painted aside and copied in
 };
