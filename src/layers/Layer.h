@@ -153,6 +153,7 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // For changes that mark their own (smaller) damage: marks a local area,
     // then drops the caches the change made stale.
     void markLocalArea(const QRectF& local);
+    QTransform toRootTransform() const;
     void didChangeQuietly();
     bool isAnimating() const { return !m_animations.empty(); }
     // Whether an animation changes how the own content looks (not just where
@@ -181,7 +182,6 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     void ensurePresentation() const;
     const LayerProps& presentedProps() const;
     Layer* rootLayer();
-    QTransform toRootTransform() const;
     // The area this layer and its sublayers paint, in root coordinates (y up),
     // including stroke widths and shadows, as presented now.
     QRectF paintedRectInRoot() const;

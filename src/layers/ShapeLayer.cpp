@@ -1,6 +1,7 @@
 #include "layers/ShapeLayer.h"
 
 #include "layers/GrowingPaint.h"
+#include "layers/OutlineDamage.h"
 #include "layers/VisiblePart.h"
 
 #include <QPainter>
@@ -32,12 +33,9 @@ QRectF pointsFrom(const QPainterPath& path, int first) {
     return QRectF(left, top, right - left, bottom - top);
 }
 
-// The part of two paths that differs: everything from the first element that
-// differs on. A fill can change anywhere inside a changed subpath, so for
-// fills the change starts at that subpath's beginning; a stroke changes from
-// the element before (its join moves).
-// Both paths are known to agree before element `from`.
-QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled, int from = 0) {
+// The first element at which two paths differ; both are known to agree
+// before element `from`.
+int firstDifference(const QPainterPath& a, const QPainterPath& b, int from = 0) {
     const int common = std::min(a.elementCount(), b.elementCount());
     int first = std::clamp(from, 0, common);
     while (first < common) {
@@ -45,21 +43,32 @@ QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled, in
         if (ea.type != eb.type || ea.x != eb.x || ea.y != eb.y) break;
         ++first;
     }
-    auto startOf = [filled](const QPainterPath& p, int i) {
-        i = std::min(i, p.elementCount() - 1);
-        if (filled) {
-            while (i > 0 && !p.elementAt(i).isMoveTo())
-                --i;
-            return i;
-        }
-        while (i > 0 && p.elementAt(i).type == QPainterPath::CurveToDataElement)
+    return first;
+}
+
+// Where a path's paint changes when its elements change from `first` on. A
+// fill can change anywhere inside a changed subpath, so for fills the change
+// starts at that subpath's beginning; a stroke changes from the element
+// before (its join moves).
+int changeStart(const QPainterPath& p, int first, bool filled) {
+    int i = std::min(first, p.elementCount() - 1);
+    if (filled) {
+        while (i > 0 && !p.elementAt(i).isMoveTo())
             --i;
-        return std::max(i - 1, 0);
-    };
+        return i;
+    }
+    while (i > 0 && p.elementAt(i).type == QPainterPath::CurveToDataElement)
+        --i;
+    return std::max(i - 1, 0);
+}
+
+// The part of two paths that differs, as one box.
+QRectF changedArea(const QPainterPath& a, const QPainterPath& b, bool filled, int from = 0) {
+    const int first = firstDifference(a, b, from);
     QRectF area;
-    if (a.elementCount() > 0) area = pointsFrom(a, startOf(a, first));
+    if (a.elementCount() > 0) area = pointsFrom(a, changeStart(a, first, filled));
     if (b.elementCount() > 0) {
-        const QRectF more = pointsFrom(b, startOf(b, first));
+        const QRectF more = pointsFrom(b, changeStart(b, first, filled));
         area = area.isNull() ? more : area.united(more);
     }
     return area;
@@ -118,7 +127,8 @@ void ShapeLayer::setPath(const QPainterPath& path) {
     m_shape.path = path;
     m_rectValid = false;
     contentChanged();
-    markChangedBody(changedArea(old, path, visible(m_shape.fillColor)));
+    if (m_growing || !markChangedOutline(old, path))
+        markChangedBody(changedArea(old, path, visible(m_shape.fillColor)));
     didChangeQuietly();
 }
 
@@ -132,6 +142,37 @@ void ShapeLayer::markChangedBody(QRectF area) {
         area = area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
     }
     markLocalArea(area);
+}
+
+bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath& now) {
+    // Beyond this many pieces one box is cheaper to mark and to clip to.
+    constexpr int mostPieces = 400;
+    constexpr double pieceLength = 48.0; // root units
+    const QTransform toRoot = toRootTransform();
+    // A turned layer is painted from a resampled bitmap, which, clipped to
+    // many pieces, comes out a few levels off the whole picture.
+    if (toRoot.type() > QTransform::TxScale) return false;
+    const bool filled = visible(m_shape.fillColor);
+    const int first = firstDifference(old, now);
+    std::vector<QRectF> pieces;
+    for (const QPainterPath* p : {&old, &now}) {
+        if (p->elementCount() == 0) continue;
+        const int room = mostPieces - int(pieces.size());
+        if (!OutlineDamage::collect(*p, changeStart(*p, first, filled), filled, toRoot, pieceLength,
+                                    room, pieces))
+            return false;
+    }
+    const double reach = strokeReach(m_shape) + 1.0;
+    const bool shadow = castsShadow();
+    const double blur = 1.5 * shadowRadius() + 1.0;
+    for (QRectF piece : pieces) {
+        piece.adjust(-reach, -reach, reach, reach);
+        if (shadow)
+            piece =
+                piece.united(piece.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
+        markLocalArea(piece);
+    }
+    return true;
 }
 
 void ShapeLayer::extendPath(const QPainterPath& path, int kept) {

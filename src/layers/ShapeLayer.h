@@ -72,6 +72,10 @@ class ShapeLayer : public Layer {
     static QPen pen(const ShapeProps& shape);
     // Marks the local area whose body changed, with the shadow it casts.
     void markChangedBody(QRectF area);
+    // Marks thin pieces along the changed part of both outlines instead (a
+    // large box being dragged changes its edges, not what they enclose);
+    // false, marking nothing, when pieces would not pay.
+    bool markChangedOutline(const QPainterPath& old, const QPainterPath& now);
 
     ShapeProps m_shape;
     ShapeProps m_presented;
