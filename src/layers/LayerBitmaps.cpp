@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 struct Budget {
@@ -116,6 +117,41 @@ void drawUpright(QPainter& painter, const QTransform& toDevice, const QRectF& re
     painter.setTransform(QTransform(1, 0, 0, -1, rect.x(), rect.y() + rect.height()) * toDevice);
     painter.drawImage(QRectF(0, 0, rect.width(), rect.height()), image, QRectF(image.rect()));
 }
+
+// `visible` made of thin pieces (the edges of a box being dragged out):
+// blurring around each piece costs far less than blurring the box they span.
+// False, painting nothing, when it would not.
+bool drawShadowPieces(QPainter& painter, const QTransform& shifted, const QRectF& full,
+                      double reach, const QRegion& visible, const LayerProps& p,
+                      const LayerBitmaps::BodyPainter& body) {
+    const QTransform toPixels = toPixelsOf(painter, shifted);
+    if (toPixels.type() > QTransform::TxScale || visible.rectCount() < 2) return false;
+    const double scale = pixelScale(toPixels);
+    const QTransform back = shifted.inverted();
+    const auto around = [&](const QRectF& r) {
+        return full.intersected(back.mapRect(r).adjusted(-reach, -reach, reach, reach));
+    };
+    std::vector<std::pair<QRect, QRectF>> pieces;
+    double area = 0;
+    for (const QRect& r : visible) {
+        const QRectF part = around(r);
+        if (part.isEmpty()) continue;
+        pieces.emplace_back(r, onPixelGrid(part, toPixels));
+        area += part.width() * part.height();
+    }
+    const QRectF box = around(visible.boundingRect());
+    if (pieces.empty() || area > 0.9 * box.width() * box.height()) return false;
+    for (const auto& [clip, part] : pieces) {
+        // Pieces overlap by the blur's reach; each paints only its own part.
+        painter.save();
+        painter.setTransform(QTransform());
+        painter.setClipRect(clip, Qt::IntersectClip);
+        drawUpright(painter, shifted, part,
+                    renderShadow(part, scale, p.shadowRadius, p.shadowColor, body));
+        painter.restore();
+    }
+    return true;
+}
 } // namespace
 
 LayerBitmapCache::~LayerBitmapCache() {
@@ -123,7 +159,8 @@ LayerBitmapCache::~LayerBitmapCache() {
 }
 
 void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTransform& toDevice,
-                              const QRectF& visible, const BodyPainter& body) {
+                              const QRegion& visibleRegion, const BodyPainter& body) {
+    const QRectF visible = visibleRegion.boundingRect();
     const LayerProps& p = layer.drawnProps();
     const double sigma = p.shadowRadius / 2;
     const double reach = 3 * sigma + 1;
@@ -156,12 +193,17 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
         return;
     }
 
+    // Content that just changed will likely change again (a stroke being drawn).
+    if (entry.seenCount < 2 &&
+        drawShadowPieces(painter, shifted, full, reach, visibleRegion, p, body)) {
+        painter.setOpacity(opacity);
+        return;
+    }
     const double pixels = full.width() * full.height() * scale * scale;
     QRectF wanted = full;
     bool keep = cacheable && pixels <= largestShadowPixels;
     if (keep && entry.seenCount < 2) {
-        // Content that just changed will likely change again (a stroke being
-        // drawn): render only what is on show unless that is most of it.
+        // Render only what is on show unless that is most of it.
         const QRectF shown =
             shifted.inverted().mapRect(visible).adjusted(-reach, -reach, reach, reach);
         const QRectF part = full.intersected(shown);

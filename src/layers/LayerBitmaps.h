@@ -43,7 +43,7 @@ class LayerBitmaps {
     // `toDevice` maps the layer's bounds coordinates to the painter's
     // coordinates; `visible` is the part of the painter's area being painted.
     static void drawShadow(QPainter& painter, const Layer& layer, const QTransform& toDevice,
-                           const QRectF& visible, const BodyPainter& body);
+                           const QRegion& visible, const BodyPainter& body);
 
     // Paints the layer's shadow and body from a bitmap. Answers false, having
     // painted nothing, when the content changed since the last paint (unless

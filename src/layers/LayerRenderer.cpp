@@ -179,7 +179,7 @@ class LayerRendererAccess {
                 asBitmap = LayerBitmaps::drawWhole(painter, layer, m, body, turned);
             if (!asBitmap) {
                 if (layer.castsShadow())
-                    LayerBitmaps::drawShadow(painter, layer, m, f.regionBox, body);
+                    LayerBitmaps::drawShadow(painter, layer, m, f.region, body);
                 paintBackground(painter, layer, m);
                 painter.setTransform(m);
                 layer.drawContent(painter);
