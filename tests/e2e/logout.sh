@@ -15,7 +15,7 @@ for run in $(seq "$runs"); do
   printf '[General]\nwelcomed=true\n' >"$XDG_CONFIG_HOME/Handwick/Handwick.ini"
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/$run/display" 2>/dev/null &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/$run/display" ] && break; sleep 0.05; done
+  for _ in $(seq 400); do [ -s "$work/$run/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(cat "$work/$run/display")"
   pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no -n \
     --load="module-null-sink sink_name=nul" --load=module-native-protocol-unix 2>/dev/null &
