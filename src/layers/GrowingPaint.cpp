@@ -1,6 +1,7 @@
 #include "layers/GrowingPaint.h"
 
 #include "common/Shadow.h"
+#include "layers/PathBounds.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -17,11 +18,6 @@ constexpr int growthMargin = 256;
 // More pending areas than this are merged into one.
 constexpr std::size_t mostPending = 32;
 
-QPointF pointAt(const QPainterPath& path, int i) {
-    const auto e = path.elementAt(i);
-    return {e.x, e.y};
-}
-
 // The number of elements of the segment starting at `i` (0 for a move).
 int segmentLength(const QPainterPath& path, int i) {
     const auto type = path.elementAt(i).type;
@@ -31,15 +27,7 @@ int segmentLength(const QPainterPath& path, int i) {
 }
 
 QRectF segmentBox(const QPainterPath& path, int i) {
-    double l = INFINITY, t = INFINITY, r = -INFINITY, b = -INFINITY;
-    for (int k = i - 1; k < i + segmentLength(path, i); ++k) {
-        const QPointF p = pointAt(path, k);
-        l = std::min(l, p.x());
-        r = std::max(r, p.x());
-        t = std::min(t, p.y());
-        b = std::max(b, p.y());
-    }
-    return QRectF(QPointF(l, t), QPointF(r, b));
+    return PathBounds::pointsBox(path, i - 1, i - 1 + segmentLength(path, i));
 }
 
 bool touches(const QRectF& a, const QRectF& b) { // inclusive: a straight segment's box is flat
@@ -49,15 +37,6 @@ bool touches(const QRectF& a, const QRectF& b) { // inclusive: a straight segmen
 
 quint64 cellKey(int x, int y) {
     return quint64(quint32(x)) << 32 | quint32(y);
-}
-
-double penReach(const QPen& pen) {
-    double reach = pen.widthF() / 2;
-    if (pen.joinStyle() == Qt::MiterJoin)
-        reach *= 2 * pen.miterLimit();
-    else if (pen.capStyle() == Qt::SquareCap)
-        reach *= M_SQRT2;
-    return reach;
 }
 
 bool hasShadow(const GrowingPaint::Look& look) {
@@ -148,12 +127,13 @@ QPainterPath GrowingPaint::segmentsNear(const QRectF& local) const {
     for (int index : found) {
         const int i = m_segments[std::size_t(index)].element;
         if (!touches(segmentBox(m_path, i), local)) continue;
-        if (i != joinedAt) out.moveTo(pointAt(m_path, i - 1));
+        if (i != joinedAt) out.moveTo(PathBounds::pointAt(m_path, i - 1));
         const int length = segmentLength(m_path, i);
         if (length == 1)
-            out.lineTo(pointAt(m_path, i));
+            out.lineTo(PathBounds::pointAt(m_path, i));
         else
-            out.cubicTo(pointAt(m_path, i), pointAt(m_path, i + 1), pointAt(m_path, i + 2));
+            out.cubicTo(PathBounds::pointAt(m_path, i), PathBounds::pointAt(m_path, i + 1),
+                        PathBounds::pointAt(m_path, i + 2));
         joinedAt = i + length;
     }
     return out;
@@ -184,7 +164,7 @@ void GrowingPaint::ensureExtent(const QRect& wanted) {
 
 void GrowingPaint::repaint(const QRectF& local) {
     const double scale = std::abs(m_toPixels.m11());
-    const double reach = penReach(m_look.pen) + slack / scale;
+    const double reach = PathBounds::penReach(m_look.pen) + slack / scale;
     const int blurPixels =
         hasShadow(m_look) ? int(std::ceil(3 * m_look.shadowRadius / 2 * scale)) + 2 : 0;
     const QRect body = m_toPixels.mapRect(local).toAlignedRect();
@@ -241,7 +221,7 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
         m_body = m_shadow = QImage();
         m_pending.clear();
         m_valid = true;
-        const double reach = penReach(look.pen) + 1.0;
+        const double reach = PathBounds::penReach(look.pen) + 1.0;
         if (!m_path.isEmpty())
             repaint(m_path.controlPointRect().adjusted(-reach, -reach, reach, reach));
     }

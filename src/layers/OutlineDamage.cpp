@@ -1,28 +1,10 @@
 #include "layers/OutlineDamage.h"
+#include "layers/PathBounds.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-QPointF pointOf(const QPainterPath& path, int i) {
-    const auto e = path.elementAt(i);
-    return {e.x, e.y};
-}
-
-// The box of elements `first` to `last` (QRectF::united would skip the
-// empty boxes of single points).
-QRectF around(const QPainterPath& path, int first, int last) {
-    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
-    for (int i = first; i <= last; ++i) {
-        const QPointF p = pointOf(path, i);
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
-    }
-    return QRectF(left, top, right - left, bottom - top);
-}
-
 QRectF around(QPointF a, QPointF b) {
     return QRectF(a, b).normalized();
 }
@@ -54,21 +36,23 @@ bool collect(const QPainterPath& path, int from, bool filled, const QTransform& 
         const int end = subpathEnd(path, start);
         // A moveTo and one line enclose nothing; anything more may be filled.
         if (filled && end - start > 2) {
-            if (!add(around(path, start, end - 1))) break;
+            if (!add(PathBounds::pointsBox(path, start, end - 1))) break;
             continue;
         }
-        if (end - start == 1 && start >= from && !add(around(path, start, start))) break;
+        if (end - start == 1 && start >= from && !add(PathBounds::pointsBox(path, start, start)))
+            break;
         bool full = true;
         for (int i = start + 1; i < end && full; ++i) {
-            const QPointF p = pointOf(path, i - 1);
+            const QPointF p = PathBounds::pointAt(path, i - 1);
             if (path.elementAt(i).isCurveTo()) {
                 // A curve stays inside the box of its control points.
-                if (i + 2 > from) full = add(around(path, i - 1, std::min(i + 2, end - 1)));
+                if (i + 2 > from)
+                    full = add(PathBounds::pointsBox(path, i - 1, std::min(i + 2, end - 1)));
                 i += 2;
                 continue;
             }
             if (i <= from) continue;
-            const QPointF q = pointOf(path, i);
+            const QPointF q = PathBounds::pointAt(path, i);
             const QPointF d = toRoot.map(q) - toRoot.map(p);
             const double across = std::min(std::abs(d.x()), std::abs(d.y()));
             const int pieces = std::clamp(int(std::ceil(across / piece)), 1, most + 1);

@@ -2,6 +2,7 @@
 
 #include "layers/GrowingPaint.h"
 #include "layers/OutlineDamage.h"
+#include "layers/PathBounds.h"
 #include "layers/VisiblePart.h"
 
 #include <QPainter>
@@ -21,16 +22,7 @@ bool sameColor(const QColor& a, const QColor& b) {
 }
 
 QRectF pointsFrom(const QPainterPath& path, int first) {
-    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
-    for (int i = std::max(first, 0); i < path.elementCount(); ++i) {
-        const auto e = path.elementAt(i);
-        left = std::min(left, e.x);
-        right = std::max(right, e.x);
-        top = std::min(top, e.y);
-        bottom = std::max(bottom, e.y);
-    }
-    if (left > right) return {};
-    return QRectF(left, top, right - left, bottom - top);
+    return PathBounds::pointsBox(path, first, path.elementCount() - 1);
 }
 
 // The first element at which two paths differ; both are known to agree
@@ -134,14 +126,22 @@ void ShapeLayer::setPath(const QPainterPath& path) {
 
 void ShapeLayer::markChangedBody(QRectF area) {
     if (area.isNull()) return;
-    const double reach = strokeReach(m_shape) + 1.0;
-    area.adjust(-reach, -reach, reach, reach);
+    area = strokedArea(area);
     if (m_growing) m_growing->bodyChanged(area);
-    if (castsShadow()) {
-        const double blur = 1.5 * shadowRadius() + 1.0;
-        area = area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
-    }
-    markLocalArea(area);
+    markLocalArea(withShadow(area));
+}
+
+// The stroke's reach, and a pixel for antialiasing, around `area`.
+QRectF ShapeLayer::strokedArea(const QRectF& area) const {
+    const double reach = strokeReach(m_shape) + 1.0;
+    return area.adjusted(-reach, -reach, reach, reach);
+}
+
+// `area` together with the shadow it casts, when it casts one.
+QRectF ShapeLayer::withShadow(const QRectF& area) const {
+    if (!castsShadow()) return area;
+    const double blur = 1.5 * shadowRadius() + 1.0;
+    return area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
 }
 
 bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath& now) {
@@ -162,16 +162,8 @@ bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath&
                                     room, pieces))
             return false;
     }
-    const double reach = strokeReach(m_shape) + 1.0;
-    const bool shadow = castsShadow();
-    const double blur = 1.5 * shadowRadius() + 1.0;
-    for (QRectF piece : pieces) {
-        piece.adjust(-reach, -reach, reach, reach);
-        if (shadow)
-            piece =
-                piece.united(piece.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
-        markLocalArea(piece);
-    }
+    for (const QRectF& piece : pieces)
+        markLocalArea(withShadow(strokedArea(piece)));
     return true;
 }
 
@@ -263,12 +255,7 @@ const ShapeProps& ShapeLayer::drawnShape() const {
 
 double ShapeLayer::strokeReach(const ShapeProps& s) {
     if (!visible(s.strokeColor) || s.lineWidth <= 0) return 0.0;
-    double reach = s.lineWidth / 2;
-    if (s.lineJoin == Qt::MiterJoin)
-        reach *= miterLimit;
-    else if (s.lineCap == Qt::SquareCap)
-        reach *= M_SQRT2;
-    return reach;
+    return PathBounds::penReach(pen(s));
 }
 
 QRectF ShapeLayer::contentRect() const {

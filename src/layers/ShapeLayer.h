@@ -70,6 +70,8 @@ class ShapeLayer : public Layer {
     // How far paint reaches beyond the path's control points.
     static double strokeReach(const ShapeProps& shape);
     static QPen pen(const ShapeProps& shape);
+    QRectF strokedArea(const QRectF& area) const;
+    QRectF withShadow(const QRectF& area) const;
     // Marks the local area whose body changed, with the shadow it casts.
     void markChangedBody(QRectF area);
     // Marks thin pieces along the changed part of both outlines instead (a
