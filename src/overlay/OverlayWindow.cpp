@@ -48,7 +48,9 @@ void OverlayWindow::flushDamage() {
 void OverlayWindow::paintEvent(QPaintEvent* event) {
     const FrameStats::PaintScope stats(m_stats, event->region(), devicePixelRatioF());
     const QRegion region = event->region();
-    paintAside(region);
+    // Without a compositor the change was painted aside already, for its shape.
+    paintAside(region - m_freshAside);
+    m_freshAside = QRegion();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const double ratio = m_aside.devicePixelRatio();
@@ -63,6 +65,7 @@ void OverlayWindow::paintEvent(QPaintEvent* event) {
 // saves, so the frame is painted on one worker, in one go. When every worker
 // is busy (a photo being cut out), it is painted here instead.
 void OverlayWindow::paintAside(const QRegion& region) {
+    if (region.isEmpty()) return;
     const double ratio = devicePixelRatioF();
     if (m_aside.size() != size() * ratio) {
         m_aside = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -101,6 +104,7 @@ void OverlayWindow::reshape(const QRegion& region) {
     const QRect area = region.boundingRect() & rect();
     if (area.isEmpty()) return;
     paintAside(region);
+    m_freshAside += region;
     const double ratio = m_aside.devicePixelRatio();
     const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
     QImage opaque = m_aside.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);

@@ -54,6 +54,7 @@ class OverlayWindow : public QWidget {
     QRect m_qtGeometry;
     OverlayView m_view;
     bool m_shaped = false;
-    QRegion m_shape; // what is painted, while shaped
-    QImage m_aside;  // the window's picture, painted aside and copied in
+    QRegion m_shape;      // what is painted, while shaped
+    QImage m_aside;       // the window's picture, painted aside and copied in
+    QRegion m_freshAside; // painted aside since the last paint, for the shape
 };
