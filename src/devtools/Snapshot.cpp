@@ -1,5 +1,4 @@
 #include "devtools/Snapshot.h"
-#include "overlay/OverlayWindow.h"
 #include "overlay/Pointer.h"
 #include "ui/ToolbarPanel.h"
 
@@ -13,13 +12,12 @@
 
 namespace DevTools {
 namespace {
-// The program's windows a picture may show: not the overlays, not the toolbar.
+// The program's windows a picture may show: not the toolbar (the overlays
+// are not widgets).
 QList<QWidget*> ownWindows() {
     QList<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible() && !qobject_cast<OverlayWindow*>(widget) &&
-            !qobject_cast<ToolbarPanel*>(widget))
-            windows << widget;
+        if (widget->isVisible() && !qobject_cast<ToolbarPanel*>(widget)) windows << widget;
     return windows;
 }
 

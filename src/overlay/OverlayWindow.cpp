@@ -3,29 +3,34 @@
 #include "overlay/FrameStats.h"
 #include "overlay/OverlayInput.h"
 #include "overlay/ScreenSpace.h"
+#include "platform/WindowSurface.h"
 
 #include <QBitmap>
+#include <QExposeEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QSemaphore>
+#include <QSurfaceFormat>
 #include <QThreadPool>
-#include <QWindow>
 
 OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::X11BypassWindowManagerHint | Qt::Tool),
-      m_input(input), m_stats(stats), m_screen(screen), m_qtGeometry(screen->geometry()),
+    : m_input(input), m_stats(stats), m_screen(screen), m_qtGeometry(screen->geometry()),
       m_view(screen->geometry().size(), screen->devicePixelRatio()) {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    setFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint |
+             Qt::Tool);
+    setSurfaceType(QSurface::RasterSurface);
+    QSurfaceFormat format;
+    format.setAlphaBufferSize(8); // see-through where nothing is painted
+    setFormat(format);
     setCursor(Qt::BlankCursor);
     setScreen(screen);
     setGeometry(m_qtGeometry);
+}
+
+// The surface goes first: it still speaks of the native window.
+OverlayWindow::~OverlayWindow() {
+    m_surface.reset();
 }
 
 QRectF OverlayWindow::modelFrame() const {
@@ -37,26 +42,33 @@ bool OverlayWindow::covers(const QScreen* screen) const {
            screen->devicePixelRatio() == m_view.scale();
 }
 
-void OverlayWindow::flushDamage() {
-    const QRegion region = m_view.root->dirtyRegion();
-    if (region.isEmpty()) return;
-    m_view.root->clearDirtyRegion();
-    if (m_shaped) reshape(region);
-    update(region);
+WindowSurface& OverlayWindow::surface() {
+    if (!m_surface) {
+        create();
+        m_surface = WindowSurface::forWindow(*this);
+    }
+    return *m_surface;
 }
 
-void OverlayWindow::paintEvent(QPaintEvent* event) {
-    const FrameStats::PaintScope stats(m_stats, event->region(), devicePixelRatioF());
-    const QRegion region = event->region();
-    // Without a compositor the change was painted aside already, for its shape.
-    paintAside(region - m_freshAside);
-    m_freshAside = QRegion();
-    QPainter painter(this);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const double ratio = m_aside.devicePixelRatio();
-    for (const QRect& r : region)
-        painter.drawImage(QRectF(r), m_aside,
-                          QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+void OverlayWindow::flushDamage() {
+    QRegion region = m_view.root->dirtyRegion();
+    if (!m_painted) region = QRect(QPoint(), size());
+    if (region.isEmpty()) return;
+    m_view.root->clearDirtyRegion();
+    m_painted = true;
+    const FrameStats::PaintScope stats(m_stats, region, devicePixelRatio());
+    surface().prepare(region);
+    paint(region);
+    if (m_shaped) reshape(region);
+    surface().show(region);
+}
+
+void OverlayWindow::exposeEvent(QExposeEvent*) {
+    if (!isExposed()) return;
+    if (!m_painted)
+        flushDamage();
+    else
+        surface().show(QRect(QPoint(), size()));
 }
 
 // Qt's raster engine hands the rows of every larger fill to the workers of
@@ -64,24 +76,18 @@ void OverlayWindow::paintEvent(QPaintEvent* event) {
 // For areas the size of a hand that costs far more in hand-offs than it
 // saves, so the frame is painted on one worker, in one go. When every worker
 // is busy (a photo being cut out), it is painted here instead.
-void OverlayWindow::paintAside(const QRegion& region) {
-    if (region.isEmpty()) return;
-    const double ratio = devicePixelRatioF();
-    if (m_aside.size() != size() * ratio) {
-        m_aside = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        m_aside.setDevicePixelRatio(ratio);
-        m_aside.fill(Qt::transparent);
-    }
-    const auto paint = [this, &region] {
-        QPainter side(&m_aside);
-        LayerRenderer::repaint(side, *m_view.root, region);
+void OverlayWindow::paint(const QRegion& region) {
+    QImage& picture = surface().picture();
+    const auto paintNow = [&picture, this, &region] {
+        QPainter painter(&picture);
+        LayerRenderer::repaint(painter, *m_view.root, region);
     };
     QSemaphore done;
     if (!QThreadPool::globalInstance()->tryStart([&] {
-            paint();
+            paintNow();
             done.release();
         })) {
-        paint();
+        paintNow();
         return;
     }
     done.acquire();
@@ -92,29 +98,31 @@ void OverlayWindow::setShaped(bool shaped) {
     m_shaped = shaped;
     m_shape = QRegion();
     create(); // the shape belongs to the native window: it must exist before showing
-    if (QWindow* window = windowHandle()) window->setMask(QRegion());
-    if (shaped) reshape(rect());
-    update();
+    setMask(QRegion());
+    if (!m_painted) {
+        flushDamage(); // paints, shapes and shows the whole window
+        return;
+    }
+    const QRect all(QPoint(), size());
+    if (shaped) reshape(all);
+    surface().show(all);
 }
 
-// The changed area is painted aside first: its opaque pixels (half covered
-// or more) become the window's shape there, and soft shadows fall away. Qt
-// paints only inside the shape, so the shape is known before the paint.
+// The opaque pixels of the changed area (half covered or more) become the
+// window's shape there, and soft shadows fall away.
 void OverlayWindow::reshape(const QRegion& region) {
-    const QRect area = region.boundingRect() & rect();
+    const QRect area = region.boundingRect() & QRect(QPoint(), size());
     if (area.isEmpty()) return;
-    paintAside(region);
-    m_freshAside += region;
-    const double ratio = m_aside.devicePixelRatio();
+    const QImage& picture = surface().picture();
+    const double ratio = picture.devicePixelRatio();
     const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
-    QImage opaque = m_aside.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);
+    QImage opaque = picture.copy(pixels).createAlphaMask(Qt::ThresholdAlphaDither);
     opaque.setDevicePixelRatio(1);
     QRegion painted(QBitmap::fromImage(opaque));
     if (ratio != 1) painted = QTransform::fromScale(1 / ratio, 1 / ratio).map(painted);
     m_shape = m_shape.subtracted(region).united(painted.translated(area.topLeft()) & region);
     // An empty mask means no shape at all; one pixel off the window shows nothing.
-    if (QWindow* window = windowHandle())
-        window->setMask(m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape);
+    setMask(m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape);
 }
 
 QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
@@ -122,24 +130,27 @@ QPointF OverlayWindow::viewPoint(const QMouseEvent& event) const {
     return {event.position().x(), height() - event.position().y()};
 }
 
+bool OverlayWindow::inside(const QMouseEvent& event) const {
+    return QRect(QPoint(), size()).contains(event.position().toPoint());
+}
+
 void OverlayWindow::mousePressEvent(QMouseEvent* event) {
     event->accept(); // never let a click through
     // Held while shaped, this window also hears the other screens: swallowed there.
-    if (!rect().contains(event->position().toPoint())) return;
+    if (!inside(*event)) return;
     m_input.pressed(viewPoint(*event), event->button(), m_view);
 }
 
 void OverlayWindow::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     // Over another screen only the motion counts (the hand follows), never a drag.
-    const bool here = rect().contains(event->position().toPoint());
-    m_input.moved(viewPoint(*event), here ? event->buttons() : Qt::NoButton, event->modifiers(),
-                  m_view);
+    m_input.moved(viewPoint(*event), inside(*event) ? event->buttons() : Qt::NoButton,
+                  event->modifiers(), m_view);
 }
 
 void OverlayWindow::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    if (!rect().contains(event->position().toPoint())) return;
+    if (!inside(*event)) return;
     m_input.released(event->button(), m_view);
 }
 
@@ -147,5 +158,5 @@ void OverlayWindow::keyPressEvent(QKeyEvent* event) {
     if (m_input.keyPressed(*event))
         event->accept();
     else
-        QWidget::keyPressEvent(event);
+        QWindow::keyPressEvent(event);
 }

@@ -2,6 +2,8 @@
 // A borderless window that covers one screen above everything else, takes
 // every click and key (nothing underneath is ever clicked), hides the system
 // cursor, and paints its overlay layer tree, repainting only what changed.
+// It paints and shows its own pixels: no widget machinery stands between the
+// layer tree and the screen.
 
 #include "overlay/FrameStats.h"
 #include "overlay/OverlayView.h"
@@ -9,15 +11,18 @@
 #include <QPointer>
 #include <QRectF>
 #include <QScreen>
-#include <QWidget>
+#include <QWindow>
+#include <memory>
 
 class OverlayInput;
+class WindowSurface;
 
-class OverlayWindow : public QWidget {
+class OverlayWindow : public QWindow {
     Q_OBJECT
   public:
     // Mouse and keys go to `input`; paints are measured into `stats` if given.
     OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats = nullptr);
+    ~OverlayWindow() override;
 
     OverlayView& view() { return m_view; }
     const OverlayView& view() const { return m_view; }
@@ -32,11 +37,12 @@ class OverlayWindow : public QWidget {
     // then the window takes the shape of what it paints (hard edges).
     void setShaped(bool shaped);
 
-    // Repaints whatever the layer tree marked as changed since the last call.
+    // Paints and shows whatever the layer tree marked as changed since the
+    // last call, at once.
     void flushDamage();
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void exposeEvent(QExposeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -44,9 +50,11 @@ class OverlayWindow : public QWidget {
 
   private:
     QPointF viewPoint(const QMouseEvent& event) const;
+    bool inside(const QMouseEvent& event) const;
+    WindowSurface& surface();
+    // Paints the layers over `region` of the surface's picture.
+    void paint(const QRegion& region);
     void reshape(const QRegion& region);
-    // Paints the layers over `region` of the picture kept aside.
-    void paintAside(const QRegion& region);
 
     OverlayInput& m_input;
     FrameStats::Log* m_stats;
@@ -54,7 +62,7 @@ class OverlayWindow : public QWidget {
     QRect m_qtGeometry;
     OverlayView m_view;
     bool m_shaped = false;
-    QRegion m_shape;      // what is painted, while shaped
-    QImage m_aside;       // the window's picture, painted aside and copied in
-    QRegion m_freshAside; // painted aside since the last paint, for the shape
+    bool m_painted = false; // the whole picture was painted once
+    QRegion m_shape;        // what is painted, while shaped
+    std::unique_ptr<WindowSurface> m_surface;
 };

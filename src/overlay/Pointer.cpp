@@ -114,7 +114,7 @@ void Pointer::turnOff() {
     m_raiseTimer.stop();
     if (m_desktop) m_desktop->stop();
     m_ink.clear();
-    if (m_holding) m_holding->releaseMouse();
+    if (m_holding) m_holding->setMouseGrabEnabled(false);
     m_holding = nullptr;
     dropWindows();
     if (m_toolbar) m_toolbar->hide();
@@ -201,7 +201,7 @@ void Pointer::toggleSpotlight() {
 void Pointer::compositorChanged() {
     if (!m_isOn) return;
     useShapes();
-    if (!m_shaped && m_holding) m_holding->releaseMouse();
+    if (!m_shaped && m_holding) m_holding->setMouseGrabEnabled(false);
     if (!m_shaped) m_holding = nullptr;
     if (m_toolbar && !m_toolbar->frame().isEmpty()) showToolbar(); // its shape follows too
     wake();
@@ -219,9 +219,9 @@ void Pointer::holdPointer(QPointF mouse) {
         for (auto& window : m_windows)
             if (ScreenSpace::holds(window->modelFrame(), mouse)) under = window.get();
     if (under == m_holding) return;
-    if (m_holding) m_holding->releaseMouse();
+    if (m_holding) m_holding->setMouseGrabEnabled(false);
     m_holding = under;
-    if (m_holding) m_holding->grabMouse();
+    if (m_holding) m_holding->setMouseGrabEnabled(true);
 }
 
 void Pointer::choose(Tool tool) {
@@ -293,8 +293,7 @@ void Pointer::showWindows() {
             break;
         }
     if (keyWindow) {
-        keyWindow->activateWindow();
-        keyWindow->setFocus();
+        keyWindow->requestActivate();
     }
 }
 

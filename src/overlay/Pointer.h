@@ -52,7 +52,7 @@ class Pointer : public QObject, public OverlayInput {
     // make sure frames are coming.
     void wake();
     // One frame of motion: reads the mouse and the settings, places the hand,
-    // laser and spotlight on every screen, and asks for the repaints.
+    // laser and spotlight on every screen, and paints what changed.
     void tick();
     // The screens changed while on: the ink goes and the windows are rebuilt.
     void screensChanged();
@@ -78,6 +78,8 @@ class Pointer : public QObject, public OverlayInput {
     void spotlightUnavailable();
 
   private:
+    // The frame without its paint: the motion model steps and layers move.
+    void move();
     void watchScreens();
     void buildWindows();
     void showWindows();

@@ -11,6 +11,14 @@
 #include "prefs/Prefs.h"
 
 void Pointer::tick() {
+    move();
+    flushDamage(); // measured on its own, as paints
+    // Nothing left to move: stop asking for frames until the mouse moves.
+    if (m_motion.isSettled(m_prefs.sway()) && !LayerAnimator::hasRunningAnimations())
+        m_clock.sleep();
+}
+
+void Pointer::move() {
     const FrameStats::TickScope stats(m_stats);
     const double now = MediaClock::now();
     const QPointF mouse = mouseNow();
@@ -28,9 +36,4 @@ void Pointer::tick() {
     Transaction::commit();
 
     LayerAnimator::advance();
-    flushDamage();
-
-    // Nothing left to move: stop asking for frames until the mouse moves.
-    if (m_motion.isSettled(m_prefs.sway()) && !LayerAnimator::hasRunningAnimations())
-        m_clock.sleep();
 }
