@@ -158,7 +158,7 @@ void Layer::addSublayer(const LayerPtr& layer) {
     keep->removeFromSuperlayer();
     m_sublayers.push_back(keep);
     keep->m_superlayer = this;
-    keep->m_dirty = QRegion();
+    keep->m_dirty.clear();
     keep->m_insertedInTransaction = Transaction::currentId();
     keep->attachToRoot();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "layers/Animation.h"
+#include "layers/DirtyArea.h"
 #include "layers/LayerProps.h"
 
 #include <QHash>
@@ -113,8 +114,8 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // Root only: the accumulated area to repaint, in Qt's y-down coordinates
     // of this root (device-independent pixels, origin at the top-left of the
     // root's bounds). clearDirtyRegion() after painting.
-    QRegion dirtyRegion() const { return m_dirty; }
-    void clearDirtyRegion() { m_dirty = QRegion(); }
+    QRegion dirtyRegion() const { return m_dirty.region(); }
+    void clearDirtyRegion() { m_dirty.clear(); }
 
   protected:
     // Layer types add what they draw and how far it reaches.
@@ -227,7 +228,7 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     quint64 m_treeVersion = 0;
     quint64 m_insertedInTransaction = 0;
 
-    QRegion m_dirty; // roots only
+    DirtyArea m_dirty; // roots only
 
     // The renderer's bitmaps of the shadow, of the body, and of the whole subtree.
     mutable std::unique_ptr<LayerBitmapCache> m_shadowCache;

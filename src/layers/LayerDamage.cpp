@@ -6,11 +6,6 @@
 #include <cmath>
 
 namespace {
-// A region made of more rectangles than this is replaced by its bounding
-// rectangle: clipping to it would cost more than painting a little extra.
-constexpr int mostDirtyRects = 160;
-// The grid a region with too many rectangles is coarsened to (a power of two).
-constexpr int dirtyTile = 32;
 // Subtrees larger than this are marked by their bounding rectangle instead of
 // layer by layer.
 constexpr int mostLayersMarkedOneByOne = 48;
@@ -202,18 +197,7 @@ void Layer::markDirtyInRoot(const QRectF& rootRect) {
         rect = rect.intersected(QRectF(QPointF(0, 0), m_props.bounds.size()));
     if (rect.isEmpty()) return;
     // One pixel more on every side for antialiased edges.
-    m_dirty += rect.adjusted(-1, -1, 1, 1).toAlignedRect();
-    if (m_dirty.rectCount() <= mostDirtyRects) return;
-    // Too many rectangles (a tilted stick's pieces, old and new, interleave):
-    // whole tiles make far fewer. Only if they still do not, the bounding
-    // rectangle, which for a stick across the screen is most of the screen.
-    QRegion tiles;
-    for (const QRect& r : m_dirty) {
-        const QPoint from(r.left() & ~(dirtyTile - 1), r.top() & ~(dirtyTile - 1));
-        const QPoint to((r.right() | (dirtyTile - 1)), (r.bottom() | (dirtyTile - 1)));
-        tiles += QRect(from, to);
-    }
-    m_dirty = tiles.rectCount() > mostDirtyRects ? QRegion(tiles.boundingRect()) : tiles;
+    m_dirty.add(rect.adjusted(-1, -1, 1, 1).toAlignedRect());
 }
 
 QRectF Layer::rootToQt(const QRectF& r) const {

@@ -18,6 +18,7 @@ void FrameClock::start(double refreshRate, std::function<void()> frame) {
     m_frame = std::move(frame);
     m_periodNs = qint64(std::llround(1e9 / rate));
     m_sleeping = false;
+    m_lastNs = -1;
     m_nextNs = m_elapsed.nsecsElapsed();
     armForNextFrame();
 }
@@ -32,15 +33,33 @@ void FrameClock::sleep() {
     m_timer.stop();
 }
 
-void FrameClock::wake() {
-    if (!m_frame || !m_sleeping) return;
+void FrameClock::wake(bool soon) {
+    if (!m_frame) return;
+    if (m_inFrame) { // the frame under way arms the next one itself
+        m_sleeping = false;
+        return;
+    }
+    const qint64 now = m_elapsed.nsecsElapsed();
+    // A little short of a period still counts as due, so that news arriving
+    // once per refresh (a 60 Hz mouse) is never held back to the next tick.
+    const bool due = m_lastNs < 0 || now - m_lastNs >= m_periodNs * 9 / 10;
+    if (soon && due) {
+        m_sleeping = false;
+        m_timer.start(0); // after the events already queued
+        return;
+    }
+    if (!m_sleeping) return;
     m_sleeping = false;
-    m_nextNs = m_elapsed.nsecsElapsed();
-    if (!m_inFrame) armForNextFrame();
+    m_nextNs = now;
+    armForNextFrame();
 }
 
 void FrameClock::fire() {
     if (!m_frame) return;
+    const qint64 now = m_elapsed.nsecsElapsed();
+    // A frame brought forward starts a fresh grid.
+    if (now + 500'000 < m_nextNs) m_nextNs = now;
+    m_lastNs = now;
     m_inFrame = true;
     m_frame(); // may sleep, wake or invalidate
     m_inFrame = false;

@@ -26,7 +26,7 @@ void Pointer::moved(QPointF point, Qt::MouseButtons buttons, Qt::KeyboardModifie
             m_mouse = window->modelFrame().topLeft() + point;
             m_mouseHeard = true;
         }
-    wake();
+    if (m_isOn) m_clock.wake(true);
     if (buttons & Qt::LeftButton) m_ink.dragged(point, modifiers & Qt::ShiftModifier, view);
 }
 

@@ -76,12 +76,12 @@ std::unique_ptr<WindowSurface> X11SharedSurface::make(QWindow& window) {
         {c, segment, memory}, id, geometry->depth, pixels, window.devicePixelRatio()));
 }
 
-X11SharedSurface::X11SharedSurface(Shared shared, xcb_window_t window, uint8_t depth,
-                                   QSize pixels, double ratio)
-    : m_c(shared.connection), m_segment(shared.segment), m_memory(shared.memory),
-      m_window(window), m_gc(xcb_generate_id(m_c)), m_depth(depth),
-      m_completion(uint8_t(xcb_get_extension_data(m_c, &xcb_shm_id)->first_event +
-                           XCB_SHM_COMPLETION)),
+X11SharedSurface::X11SharedSurface(Shared shared, xcb_window_t window, uint8_t depth, QSize pixels,
+                                   double ratio)
+    : m_c(shared.connection), m_segment(shared.segment), m_memory(shared.memory), m_window(window),
+      m_gc(xcb_generate_id(m_c)), m_depth(depth),
+      m_completion(
+          uint8_t(xcb_get_extension_data(m_c, &xcb_shm_id)->first_event + XCB_SHM_COMPLETION)),
       m_picture(m_memory, pixels.width(), pixels.height(), pixels.width() * 4,
                 QImage::Format_ARGB32_Premultiplied) {
     m_picture.setDevicePixelRatio(ratio);
@@ -140,9 +140,8 @@ void X11SharedSurface::show(const QRegion& region) {
         const bool last = &r == &parts.back();
         xcb_shm_put_image(m_c, m_window, m_gc, uint16_t(m_picture.width()),
                           uint16_t(m_picture.height()), uint16_t(r.x()), uint16_t(r.y()),
-                          uint16_t(r.width()), uint16_t(r.height()), int16_t(r.x()),
-                          int16_t(r.y()), m_depth, XCB_IMAGE_FORMAT_Z_PIXMAP, last ? 1 : 0,
-                          m_segment, 0);
+                          uint16_t(r.width()), uint16_t(r.height()), int16_t(r.x()), int16_t(r.y()),
+                          m_depth, XCB_IMAGE_FORMAT_Z_PIXMAP, last ? 1 : 0, m_segment, 0);
     }
     ++m_due;
     m_reading += region;

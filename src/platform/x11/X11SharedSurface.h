@@ -28,8 +28,7 @@ class X11SharedSurface final : public WindowSurface {
         xcb_shm_seg_t segment;
         uchar* memory;
     };
-    X11SharedSurface(Shared shared, xcb_window_t window, uint8_t depth, QSize pixels,
-                     double ratio);
+    X11SharedSurface(Shared shared, xcb_window_t window, uint8_t depth, QSize pixels, double ratio);
     // Takes in the completions that came; with `wait`, until none is due.
     void collect(bool wait);
     QRect devicePixels(const QRect& logical) const;
