@@ -15,6 +15,8 @@ constexpr double slack = 4.0;
 // Bitmaps grow by at least this many pixels beyond what is needed, so that
 // a stroke heading somewhere grows them now and then, not at every move.
 constexpr int growthMargin = 256;
+// The side of the tiles that note where ink is, in device pixels.
+constexpr int inkTile = 64;
 // More pending areas than this are merged into one.
 constexpr std::size_t mostPending = 32;
 
@@ -162,6 +164,24 @@ void GrowingPaint::ensureExtent(const QRect& wanted) {
     m_extent = grown;
 }
 
+QRect tilesOf(const QRect& pixels) {
+    const auto tile = [](int v) { return v >= 0 ? v / inkTile : -((-v - 1) / inkTile) - 1; };
+    return QRect(QPoint(tile(pixels.left()), tile(pixels.top())),
+                 QPoint(tile(pixels.right()), tile(pixels.bottom())));
+}
+
+void GrowingPaint::markInked(const QRect& pixels) {
+    if (pixels.isEmpty()) return;
+    const QRect tiles = tilesOf(pixels);
+    for (int y = tiles.top(); y <= tiles.bottom(); ++y)
+        for (int x = tiles.left(); x <= tiles.right(); ++x)
+            m_inked.insert(cellKey(x, y));
+}
+
+QPointF GrowingPaint::shadowOffsetInPixels() const {
+    return m_toPixels.map(m_look.shadowOffset) - m_toPixels.map(QPointF(0, 0));
+}
+
 void GrowingPaint::repaint(const QRectF& local) {
     const double scale = std::abs(m_toPixels.m11());
     const double reach = PathBounds::penReach(m_look.pen) + slack / scale;
@@ -172,6 +192,7 @@ void GrowingPaint::repaint(const QRectF& local) {
     const QPoint origin = m_extent.topLeft();
 
     const QRect bodyInImage = (body & m_extent).translated(-origin);
+    markInked(body & m_extent);
     if (!bodyInImage.isEmpty()) {
         QPainter p(&m_body);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -190,6 +211,7 @@ void GrowingPaint::repaint(const QRectF& local) {
     const QRect source =
         shadow.adjusted(-blurPixels, -blurPixels, blurPixels, blurPixels) & m_extent;
     if (shadow.isEmpty()) return;
+    markInked(shadow.translated(shadowOffsetInPixels().toPoint()).adjusted(-1, -1, 1, 1));
     const QImage cast = Shadow::cast(m_body.copy(source.translated(-origin)),
                                      m_look.shadowRadius * scale, {0, 0}, m_look.shadowColor);
     QPainter p(&m_shadow);
@@ -219,6 +241,7 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
         m_limit = toPixels.mapRect(bounds).toAlignedRect().adjusted(-64, -64, 64, 64);
         m_extent = QRect();
         m_body = m_shadow = QImage();
+        m_inked.clear();
         m_pending.clear();
         m_valid = true;
         const double reach = PathBounds::penReach(look.pen) + 1.0;
@@ -232,25 +255,39 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
 
     painter.save();
     // Device pixels from here on (the device transform includes the world
-    // transform other layers left); the clip stays as it was.
+    // transform other layers left).
     painter.setTransform(
         (painter.worldTransform().inverted() * painter.deviceTransform()).inverted());
-    const QRect clip =
-        painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : m_extent;
     const double opacity = painter.opacity();
-    if (!m_shadow.isNull()) {
-        const QPointF offset = toPixels.map(look.shadowOffset) - toPixels.map(QPointF(0, 0));
-        const QRect from = clip.translated(-offset.toPoint()).adjusted(-1, -1, 1, 1) & m_extent;
-        if (!from.isEmpty()) {
-            painter.setOpacity(opacity * look.shadowOpacity);
-            painter.drawImage(QPointF(from.topLeft()) + offset, m_shadow,
-                              from.translated(-m_extent.topLeft()));
-        }
-    }
-    const QRect from = clip & m_extent;
-    if (!from.isEmpty()) {
-        painter.setOpacity(opacity);
-        painter.drawImage(from.topLeft(), m_body, from.translated(-m_extent.topLeft()));
+    const bool shadow = !m_shadow.isNull();
+    const QPointF exactOffset = shadowOffsetInPixels();
+    const QPoint offset = exactOffset.toPoint();
+    const QRect reach = m_extent.united(m_extent.translated(offset)).adjusted(-1, -1, 1, 1);
+    // Each inked tile of each piece of the clip on its own: a blit clipped
+    // to one rectangle is a plain copy of rows, while one over the clip's
+    // bounding box would walk all of it against a clip of many pieces.
+    const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
+    for (const QRect& piece : clip) {
+        const QRect tiles = tilesOf(piece);
+        for (int y = tiles.top(); y <= tiles.bottom(); ++y)
+            for (int x = tiles.left(); x <= tiles.right(); ++x) {
+                if (!m_inked.contains(cellKey(x, y))) continue;
+                const QRect part = piece & QRect(x * inkTile, y * inkTile, inkTile, inkTile);
+                painter.setClipRect(part);
+                if (shadow) {
+                    const QRect from = part.translated(-offset).adjusted(-1, -1, 1, 1) & m_extent;
+                    if (!from.isEmpty()) {
+                        painter.setOpacity(opacity * look.shadowOpacity);
+                        painter.drawImage(QPointF(from.topLeft()) + exactOffset, m_shadow,
+                                          from.translated(-m_extent.topLeft()));
+                    }
+                }
+                const QRect from = part & m_extent;
+                if (!from.isEmpty()) {
+                    painter.setOpacity(opacity);
+                    painter.drawImage(from.topLeft(), m_body, from.translated(-m_extent.topLeft()));
+                }
+            }
     }
     painter.restore();
     return true;

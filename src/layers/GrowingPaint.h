@@ -6,6 +6,7 @@
 #include <QPen>
 #include <QRect>
 #include <QRectF>
+#include <QSet>
 #include <QTransform>
 #include <vector>
 
@@ -50,6 +51,9 @@ class GrowingPaint {
     QPainterPath segmentsNear(const QRectF& local) const;
     void ensureExtent(const QRect& pixels);
     void repaint(const QRectF& local);
+    // Notes that body or shadow may show within `pixels` (device pixels).
+    void markInked(const QRect& pixels);
+    QPointF shadowOffsetInPixels() const;
     static bool sameLook(const Look& a, const Look& b);
 
     QPainterPath m_path;
@@ -62,6 +66,10 @@ class GrowingPaint {
     QRect m_extent; // device pixels the bitmaps cover
     QRect m_limit;  // device pixels the path may ever paint (the layer's bounds)
     QImage m_body, m_shadow;
+    // Tiles of device pixels where body or shadow may show. Elsewhere the
+    // bitmaps are known to be clear, so a hand passing over a long stroke's
+    // empty stretches blends nothing.
+    QSet<quint64> m_inked;
     Look m_look;
     bool m_valid = false;
 };
