@@ -88,6 +88,21 @@ void Layer::setTransform(const QTransform& transform) {
     if (isFinite(transform)) change(&LayerProps::transform, transform, "transform", true, false);
 }
 
+void Layer::place(const QPointF& position, const QTransform& transform) {
+    if (!isFinite(position) || !isFinite(transform)) return;
+    if (wantsImplicitAnimation("position") || wantsImplicitAnimation("transform")) {
+        setTransform(transform);
+        setPosition(position);
+        return;
+    }
+    const bool moves = !same(m_props.position, position);
+    if (!moves && same(m_props.transform, transform)) return;
+    willChange(true);
+    m_props.position = position;
+    m_props.transform = transform;
+    didChange(true);
+}
+
 void Layer::setHidden(bool hidden) {
     change(&LayerProps::hidden, hidden, "hidden", true, false);
 }

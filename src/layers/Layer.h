@@ -52,6 +52,10 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     void setFrame(const QRectF& frame);
     QTransform transform() const { return m_props.transform; }
     void setTransform(const QTransform& transform);
+    // Both at once, without animation where neither key animates: the area
+    // left and the area taken are marked for repainting, not also a place
+    // in between.
+    void place(const QPointF& position, const QTransform& transform);
 
     // Visibility.
     bool isHidden() const { return m_props.hidden; }

@@ -54,12 +54,10 @@ void placeOnView(OverlayView& v, const QRectF& frame, const Motion& motion, QPoi
         t.rotateRadians(motion.angle);
         const double squash = 1 - Motion::handSquash * motion.poke;
         t.scale(squash, squash);
-        v.arm->setTransform(t);
-        v.arm->setPosition(p);
+        v.arm->place(p, t);
     } else {
-        v.laser->setPosition(p);
         v.trail->setPath(trailPath(motion.trailPoints, origin));
         const double squash = 1 - Motion::laserSquash * motion.poke;
-        v.laser->setTransform(QTransform::fromScale(squash, squash));
+        v.laser->place(p, QTransform::fromScale(squash, squash));
     }
 }
