@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -30,13 +32,20 @@ QPointF wander(int i) {
             540 + 300 * std::sin(i * 0.0021) + 20 * std::cos(i * 0.07)};
 }
 
-// Paints what the tree marked as changed into `screen`, as a window would.
+// Paints what the tree marked as changed into `screen`, as a window would:
+// on a worker of Qt's pool, where the painter's fills are not split up.
 void paintDamage(OverlayView& view, QImage& screen) {
     const QRegion region = view.root->dirtyRegion();
     view.root->clearDirtyRegion();
     if (region.isEmpty()) return;
-    QPainter painter(&screen);
-    LayerRenderer::repaint(painter, *view.root, region);
+    QSemaphore done;
+    QThreadPool::globalInstance()->start([&] {
+        QPainter painter(&screen);
+        LayerRenderer::repaint(painter, *view.root, region);
+        painter.end();
+        done.release();
+    });
+    done.acquire();
 }
 
 QImage screenImage() {
@@ -160,6 +169,11 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     QApplication app(argc, argv);
     Prefs prefs(config.filePath("Handwick.ini"));
+    if (qEnvironmentVariableIsSet("ONLY")) {
+        for (int i = 0; i < 20; ++i)
+            handFrames(Scene::empty);
+        return 0;
+    }
     dragMovement(prefs);
     // Interleaved, best of three each: other work on the machine shifts
     // single runs by more than the difference looked for.

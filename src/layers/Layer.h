@@ -131,10 +131,12 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // Whether drawContent() paints anything.
     virtual bool hasContent() const { return false; }
     // Whether the content grows piece by piece (a path being drawn), kept in
-    // bitmaps of its own; drawGrowing() paints from them, answering whether
-    // it could for the painter's mapping.
+    // bitmaps of its own.
     virtual bool isGrowing() const { return false; }
-    virtual bool drawGrowing(QPainter&, const QTransform& /*toDevice*/) const { return false; }
+    // A layer without sublayers that paints faster than the generic way (from
+    // bitmaps of its own, or straight into the pixels) does it here,
+    // answering whether it could for the painter and its mapping.
+    virtual bool drawDirectly(QPainter&, const QTransform& /*toDevice*/) const { return false; }
 
     // Key-path values of the subclass's own properties (for animations).
     QVariant modelValue(const QString& keyPath) const override;

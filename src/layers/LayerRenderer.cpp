@@ -173,7 +173,7 @@ class LayerRendererAccess {
             // Inside a subtree's bitmap a leaf is painted directly, except
             // turned ones, whose bitmaps look a little different.
             // A path being drawn keeps bitmaps of its own that grow with it.
-            if (leaf && !f.intoBitmap && layer.drawGrowing(painter, m))
+            if (leaf && !f.intoBitmap && layer.drawDirectly(painter, m))
                 asBitmap = true;
             else if (leaf && !onlyContents && (!f.intoBitmap || turned) && !layer.contentAnimated())
                 asBitmap = LayerBitmaps::drawWhole(painter, layer, m, body, turned);

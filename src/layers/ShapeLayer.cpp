@@ -206,7 +206,7 @@ void ShapeLayer::finishGrowing() {
     m_growing.reset();
 }
 
-bool ShapeLayer::drawGrowing(QPainter& painter, const QTransform& toDevice) const {
+bool ShapeLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const {
     if (!m_growing || isAnimating()) return false;
     const LayerProps& p = drawnProps();
     GrowingPaint::Look look;

@@ -57,7 +57,7 @@ class ShapeLayer : public Layer {
     void drawContent(QPainter& painter) const override;
     QRectF contentRect() const override;
     bool hasContent() const override;
-    bool drawGrowing(QPainter& painter, const QTransform& toDevice) const override;
+    bool drawDirectly(QPainter& painter, const QTransform& toDevice) const override;
     QVariant ownModelValue(const QString& keyPath) const override;
     QVariant ownPresentedValue(const QString& keyPath) const override;
     bool setOwnPresentedValue(const QString& keyPath, const QVariant& value) override;

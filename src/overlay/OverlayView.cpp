@@ -1,4 +1,5 @@
 #include "overlay/OverlayView.h"
+#include "layers/BarLayer.h"
 
 #include <QtMath>
 #include <cmath>
@@ -19,7 +20,7 @@ QColor blendTowardsBlack(const QColor& c, double fraction) {
 
 OverlayView::OverlayView(QSizeF size, double scale)
     : root(Layer::make()), dim(ShapeLayer::make()), ink(Layer::make()), arm(Layer::make()),
-      stick(Layer::make()), hand(Layer::make()), laser(Layer::make()), trail(ShapeLayer::make()),
+      stick(BarLayer::make()), hand(Layer::make()), laser(Layer::make()), trail(ShapeLayer::make()),
       effects(Layer::make()), m_scale(scale) {
     const QRectF bounds(QPointF(0, 0), size);
     root->setBounds(bounds);

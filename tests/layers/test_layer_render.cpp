@@ -2,6 +2,7 @@
 // y-up tree, and partial repaints, with still layers drawn from cached
 // bitmaps, that match the first (live) picture and a full repaint.
 #include "LayerTestSupport.h"
+#include "layers/BarLayer.h"
 #include "layers/LayerRenderer.h"
 #include "layers/ShapeLayer.h"
 #include "layers/TextLayer.h"
@@ -233,6 +234,40 @@ class TestLayerRender : public QObject {
         for (const auto& stroke : ink)
             QCOMPARE(stroke->draws, 0);
         QCOMPARE(digits->draws, 0);
+    }
+
+    // A bar painted from its distance to its middle line looks like the same
+    // rounded rectangle painted the generic way: edges within antialiasing,
+    // round ends, the border inside, across turns, flips and scales.
+    void barsLookLikeRoundedRectangles() {
+        for (double scale : {1.0, 2.0})
+            for (double angle : {0.0, 0.36, -1.2, 1.5708, 2.9}) {
+                const auto render = [&](LayerPtr bar) {
+                    const auto root = Layer::make();
+                    root->setBounds({0, 0, 160, 160});
+                    root->setPosition({80, 80});
+                    bar->setBounds({0, 0, 9, 120});
+                    bar->setAnchorPoint({0.5, 0.5});
+                    bar->setPosition({80.3, 79.6});
+                    bar->setCornerRadius(4.5);
+                    bar->setBorderWidth(1.5);
+                    bar->setBackgroundColor(QColor(190, 130, 70));
+                    bar->setBorderColor(QColor(105, 70, 40, 200));
+                    bar->setTransform(QTransform().rotateRadians(angle));
+                    root->addSublayer(bar);
+                    return LayerRenderer::renderImage(*root, scale, Qt::white);
+                };
+                const QImage direct = render(BarLayer::make()), generic = render(Layer::make());
+                int off = 0;
+                for (int y = 0; y < direct.height(); ++y)
+                    for (int x = 0; x < direct.width(); ++x)
+                        off += qGray(direct.pixel(x, y)) - qGray(generic.pixel(x, y)) > 48 ||
+                               qGray(generic.pixel(x, y)) - qGray(direct.pixel(x, y)) > 48;
+                QVERIFY2(
+                    off == 0,
+                    qPrintable(
+                        QString("%1 pixels off at %2 rad, %3x").arg(off).arg(angle).arg(scale)));
+            }
     }
 };
 
