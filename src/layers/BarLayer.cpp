@@ -1,19 +1,33 @@
 #include "layers/BarLayer.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-struct Premultiplied {
-    float a = 0, r = 0, g = 0, b = 0;
-};
+// Premultiplied ARGB32 pixels and 0-255 weights, two channels per multiply.
+uint scaled(uint pixel, uint weight) {
+    uint rb = (pixel & 0xff00ff) * weight;
+    rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    uint ag = ((pixel >> 8) & 0xff00ff) * weight;
+    ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return ag | rb;
+}
 
-Premultiplied premultiplied(const QColor& c, float opacity) {
-    if (!c.isValid()) return {};
-    const float a = c.alphaF() * opacity;
-    return {a, c.redF() * a, c.greenF() * a, c.blueF() * a};
+uint mixed(uint a, uint b, uint weightOfB) {
+    return scaled(a, 255 - weightOfB) + scaled(b, weightOfB);
+}
+
+uint weight(double coverage) {
+    return uint(std::clamp(coverage, 0.0, 1.0) * 255.0 + 0.5);
+}
+
+uint premultiplied(const QColor& c, double opacity) {
+    if (!c.isValid()) return 0;
+    const uint alpha = weight(c.alphaF() * opacity);
+    return (scaled(c.rgba(), alpha) & 0x00ffffff) | (alpha << 24);
 }
 
 // Whether `t` keeps shapes (turns, flips, one scale for both axes).
@@ -26,33 +40,15 @@ bool keepsShapes(const QTransform& t) {
 }
 
 // The bar in device pixels: its middle line from `a` to `b`, its outer and
-// inner (inside the border) radius.
+// inner (inside the border) radius, and its colours as premultiplied pixels.
 struct Capsule {
     QPointF a, b;
     double outer = 0, inner = 0;
+    uint fill = 0, border = 0; // the border as painted over the fill
 };
 
-void blend(uint& pixel, const Premultiplied& c, float coverage) {
-    const float keep = 1 - c.a * coverage;
-    const auto channel = [&](int shift, float source) {
-        const float value = source * coverage * 255.0f + float((pixel >> shift) & 0xff) * keep;
-        return uint(std::min(255.0f, value + 0.5f)) << shift;
-    };
-    pixel = channel(24, c.a) | channel(16, c.r) | channel(8, c.g) | channel(0, c.b);
-}
-
-// An opaque colour as a pixel; 0 for one that is not opaque.
-uint opaquePixel(const Premultiplied& c) {
-    if (c.a < 1) return 0;
-    const auto byte = [](float v) { return uint(std::clamp(v * 255.0f + 0.5f, 0.0f, 255.0f)); };
-    return 0xff000000u | byte(c.r) << 16 | byte(c.g) << 8 | byte(c.b);
-}
-
-void paintRect(QImage& image, const QRect& rect, const Capsule& bar, const Premultiplied& fill,
-               const Premultiplied& border) {
-    const struct {
-        uint fill, border;
-    } solid{opaquePixel(fill), opaquePixel(border)};
+void paintRect(QImage& image, const QRect& rect, const Capsule& bar) {
+    const bool opaqueFill = bar.fill >> 24 == 255, opaqueBorder = bar.border >> 24 == 255;
     const double dx = bar.b.x() - bar.a.x(), dy = bar.b.y() - bar.a.y();
     const double length = std::hypot(dx, dy);
     const double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
@@ -86,22 +82,17 @@ void paintRect(QImage& image, const QRect& rect, const Capsule& bar, const Premu
             }
             if (d >= bar.outer + 0.5) continue;
             // Wholly inside the fill or the border: one colour, mostly opaque.
-            if (d <= bar.inner - 0.5 && solid.fill) {
-                row[x] = solid.fill;
+            if (d <= bar.inner - 0.5 && opaqueFill) {
+                row[x] = bar.fill;
                 continue;
             }
-            if (d >= bar.inner + 0.5 && d <= bar.outer - 0.5 && solid.border) {
-                row[x] = solid.border;
+            if (d >= bar.inner + 0.5 && d <= bar.outer - 0.5 && opaqueBorder) {
+                row[x] = bar.border;
                 continue;
             }
-            const float outer = float(std::min(1.0, bar.outer - d + 0.5));
-            const float inner = float(std::clamp(bar.inner - d + 0.5, 0.0, 1.0));
-            // The border's inner edge, smoothed.
-            const Premultiplied c{border.a + (fill.a - border.a) * inner,
-                                  border.r + (fill.r - border.r) * inner,
-                                  border.g + (fill.g - border.g) * inner,
-                                  border.b + (fill.b - border.b) * inner};
-            blend(row[x], c, outer);
+            const uint color = scaled(mixed(bar.border, bar.fill, weight(bar.inner - d + 0.5)),
+                                      weight(bar.outer - d + 0.5));
+            row[x] = color + scaled(row[x], 255 - (color >> 24));
         }
     }
 }
@@ -129,17 +120,14 @@ bool BarLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const
                                 : QPointF(b.right() - radius, b.center().y());
     const bool bordered = p.borderWidth > 0 && p.borderColor.isValid();
     const double inner = bordered ? radius - std::min(p.borderWidth, radius) : radius;
-    const Capsule bar{toPixels.map(start), toPixels.map(end), radius * scale, inner * scale};
-    const float opacity = float(painter.opacity());
-    const Premultiplied fill = premultiplied(p.backgroundColor, opacity);
-    // The border is painted over the fill, which runs beneath it to the edge.
-    Premultiplied border = fill;
-    if (bordered) {
-        const Premultiplied over = premultiplied(p.borderColor, opacity);
-        const float under = 1 - over.a;
-        border = {over.a + fill.a * under, over.r + fill.r * under, over.g + fill.g * under,
-                  over.b + fill.b * under};
-    }
+    const uint fill = premultiplied(p.backgroundColor, painter.opacity());
+    const uint over = bordered ? premultiplied(p.borderColor, painter.opacity()) : 0;
+    const Capsule bar{toPixels.map(start),
+                      toPixels.map(end),
+                      radius * scale,
+                      inner * scale,
+                      fill,
+                      bordered ? over + scaled(fill, 255 - (over >> 24)) : fill};
 
     const QRect reach = QRectF(bar.a, bar.b)
                             .normalized()
@@ -152,6 +140,6 @@ bool BarLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const
     const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
     painter.restore();
     for (const QRect& rect : clip)
-        paintRect(*image, rect, bar, fill, border);
+        paintRect(*image, rect, bar);
     return true;
 }

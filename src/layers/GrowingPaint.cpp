@@ -263,19 +263,24 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
     const QPointF exactOffset = shadowOffsetInPixels();
     const QPoint offset = exactOffset.toPoint();
     const QRect reach = m_extent.united(m_extent.translated(offset)).adjusted(-1, -1, 1, 1);
-    // Each inked tile of each piece of the clip on its own: a blit clipped
-    // to one rectangle is a plain copy of rows, while one over the clip's
-    // bounding box would walk all of it against a clip of many pieces.
+    // Each inked tile of each piece of the clip on its own, as a plain copy of
+    // rows: one blit over the clip's bounding box would walk all of it
+    // against a clip of many pieces. A shadow offset by whole pixels lands
+    // exactly in the piece, so the clip can be left out altogether.
     const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
+    const bool whole = exactOffset == QPointF(offset);
+    if (whole) painter.setClipping(false);
     for (const QRect& piece : clip) {
         const QRect tiles = tilesOf(piece);
         for (int y = tiles.top(); y <= tiles.bottom(); ++y)
             for (int x = tiles.left(); x <= tiles.right(); ++x) {
                 if (!m_inked.contains(cellKey(x, y))) continue;
                 const QRect part = piece & QRect(x * inkTile, y * inkTile, inkTile, inkTile);
-                painter.setClipRect(part);
+                if (!whole) painter.setClipRect(part);
                 if (shadow) {
-                    const QRect from = part.translated(-offset).adjusted(-1, -1, 1, 1) & m_extent;
+                    QRect from = part.translated(-offset);
+                    if (!whole) from.adjust(-1, -1, 1, 1);
+                    from &= m_extent;
                     if (!from.isEmpty()) {
                         painter.setOpacity(opacity * look.shadowOpacity);
                         painter.drawImage(QPointF(from.topLeft()) + exactOffset, m_shadow,

@@ -56,14 +56,18 @@ class TickScope {
     int64_t m_start;
 };
 
-// Measures the enclosing paint of `region` at `scale` device pixels per point.
+// Measures the enclosing paint of `region` at `scale` device pixels per point,
+// with what it cost on a worker thread.
 class PaintScope {
   public:
     PaintScope(Log* log, const QRegion& region, double scale)
         : m_log(log), m_start(log ? threadCpuNanos() : 0), m_region(region), m_scale(scale) {}
     ~PaintScope() {
-        if (m_log) m_log->paint(threadCpuNanos() - m_start, pixelCount(m_region, m_scale));
+        if (m_log)
+            m_log->paint(threadCpuNanos() - m_start + m_elsewhere, pixelCount(m_region, m_scale));
     }
+    // CPU time the paint took on another thread.
+    void addElsewhere(int64_t nanos) { m_elsewhere += nanos; }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
 
@@ -72,6 +76,7 @@ class PaintScope {
     int64_t m_start;
     const QRegion& m_region;
     double m_scale;
+    int64_t m_elsewhere = 0;
 };
 
 } // namespace FrameStats

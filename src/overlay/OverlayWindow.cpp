@@ -56,9 +56,9 @@ void OverlayWindow::flushDamage() {
     if (region.isEmpty()) return;
     m_view.root->clearDirtyRegion();
     m_painted = true;
-    const FrameStats::PaintScope stats(m_stats, region, devicePixelRatio());
+    FrameStats::PaintScope stats(m_stats, region, devicePixelRatio());
     surface().prepare(region);
-    paint(region);
+    stats.addElsewhere(paint(region));
     if (m_shaped) reshape(region);
     surface().show(region);
 }
@@ -76,21 +76,26 @@ void OverlayWindow::exposeEvent(QExposeEvent*) {
 // For areas the size of a hand that costs far more in hand-offs than it
 // saves, so the frame is painted on one worker, in one go. When every worker
 // is busy (a photo being cut out), it is painted here instead.
-void OverlayWindow::paint(const QRegion& region) {
+int64_t OverlayWindow::paint(const QRegion& region) {
     QImage& picture = surface().picture();
     const auto paintNow = [&picture, this, &region] {
         QPainter painter(&picture);
         LayerRenderer::repaint(painter, *m_view.root, region);
     };
     QSemaphore done;
+    int64_t workerNanos = 0;
+    const bool measured = m_stats;
     if (!QThreadPool::globalInstance()->tryStart([&] {
+            const int64_t start = measured ? FrameStats::threadCpuNanos() : 0;
             paintNow();
+            if (measured) workerNanos = FrameStats::threadCpuNanos() - start;
             done.release();
         })) {
         paintNow();
-        return;
+        return 0;
     }
     done.acquire();
+    return workerNanos;
 }
 
 void OverlayWindow::setShaped(bool shaped) {
