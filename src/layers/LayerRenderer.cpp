@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <cstring>
 
 namespace {
 bool visible(const QColor& c) {
@@ -217,12 +218,37 @@ void LayerRenderer::paint(QPainter& painter, const Layer& root, const QRegion& r
     painter.restore();
 }
 
+namespace {
+// Clears `region` of a 32-bit picture row by row, when the painter maps it
+// onto whole pixels (a scale of 1 or 2 and no clip): the painter's own fill
+// would go through its span machinery once per rectangle.
+bool clearPixels(QPainter& painter, const QRegion& region) {
+    auto* image = dynamic_cast<QImage*>(painter.device());
+    const QTransform t = painter.deviceTransform();
+    if (!image || image->depth() != 32 || painter.hasClipping() || t.type() > QTransform::TxScale ||
+        t.m11() != t.m22() || t.m11() != std::round(t.m11()) || t.dx() != std::round(t.dx()) ||
+        t.dy() != std::round(t.dy()))
+        return false;
+    const int scale = int(t.m11());
+    for (const QRect& logical : region) {
+        const QRect r = QRect(logical.x() * scale + int(t.dx()), logical.y() * scale + int(t.dy()),
+                              logical.width() * scale, logical.height() * scale) &
+                        image->rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memset(image->scanLine(y) + r.left() * 4, 0, size_t(r.width()) * 4);
+    }
+    return true;
+}
+} // namespace
+
 void LayerRenderer::repaint(QPainter& painter, const Layer& root, const QRegion& region) {
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : region)
-        painter.fillRect(r, Qt::transparent);
-    painter.restore();
+    if (!clearPixels(painter, region)) {
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : region)
+            painter.fillRect(r, Qt::transparent);
+        painter.restore();
+    }
     paint(painter, root, region);
 }
 
