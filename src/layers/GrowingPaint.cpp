@@ -270,28 +270,35 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
     const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
     const bool whole = exactOffset == QPointF(offset);
     if (whole) painter.setClipping(false);
+    const auto blit = [&](const QRect& part) {
+        if (!whole) painter.setClipRect(part);
+        if (shadow) {
+            QRect from = part.translated(-offset);
+            if (!whole) from.adjust(-1, -1, 1, 1);
+            from &= m_extent;
+            if (!from.isEmpty()) {
+                painter.setOpacity(opacity * look.shadowOpacity);
+                painter.drawImage(QPointF(from.topLeft()) + exactOffset, m_shadow,
+                                  from.translated(-m_extent.topLeft()));
+            }
+        }
+        const QRect from = part & m_extent;
+        if (!from.isEmpty()) {
+            painter.setOpacity(opacity);
+            painter.drawImage(from.topLeft(), m_body, from.translated(-m_extent.topLeft()));
+        }
+    };
     for (const QRect& piece : clip) {
         const QRect tiles = tilesOf(piece);
         for (int y = tiles.top(); y <= tiles.bottom(); ++y)
+            // Runs of inked tiles side by side go in one blit.
             for (int x = tiles.left(); x <= tiles.right(); ++x) {
                 if (!m_inked.contains(cellKey(x, y))) continue;
-                const QRect part = piece & QRect(x * inkTile, y * inkTile, inkTile, inkTile);
-                if (!whole) painter.setClipRect(part);
-                if (shadow) {
-                    QRect from = part.translated(-offset);
-                    if (!whole) from.adjust(-1, -1, 1, 1);
-                    from &= m_extent;
-                    if (!from.isEmpty()) {
-                        painter.setOpacity(opacity * look.shadowOpacity);
-                        painter.drawImage(QPointF(from.topLeft()) + exactOffset, m_shadow,
-                                          from.translated(-m_extent.topLeft()));
-                    }
-                }
-                const QRect from = part & m_extent;
-                if (!from.isEmpty()) {
-                    painter.setOpacity(opacity);
-                    painter.drawImage(from.topLeft(), m_body, from.translated(-m_extent.topLeft()));
-                }
+                int last = x;
+                while (last < tiles.right() && m_inked.contains(cellKey(last + 1, y)))
+                    ++last;
+                blit(piece & QRect(x * inkTile, y * inkTile, (last - x + 1) * inkTile, inkTile));
+                x = last;
             }
     }
     painter.restore();
