@@ -27,14 +27,18 @@ QRegion unionOf(std::span<const QRect> rects) {
     return unionOf(rects.first(half)).united(unionOf(rects.subspan(half)));
 }
 
+QRect onTiles(const QRect& r) {
+    return {QPoint(r.left() & ~(tile - 1), r.top() & ~(tile - 1)),
+            QPoint(r.right() | (tile - 1), r.bottom() | (tile - 1))};
+}
+
 // Whole tiles make far fewer rectangles than interleaved thin pieces; only if
 // they still do not, the bounding rectangle.
 QRegion coarsened(const QRegion& region) {
     std::vector<QRect> tiles;
     tiles.reserve(size_t(region.rectCount()));
     for (const QRect& r : region)
-        tiles.emplace_back(QPoint(r.left() & ~(tile - 1), r.top() & ~(tile - 1)),
-                           QPoint(r.right() | (tile - 1), r.bottom() | (tile - 1)));
+        tiles.push_back(onTiles(r));
     QRegion merged = unionOf(tiles);
     return merged.rectCount() > mostTiles ? QRegion(merged.boundingRect()) : merged;
 }
@@ -42,6 +46,12 @@ QRegion coarsened(const QRegion& region) {
 
 const QRegion& DirtyArea::region() const {
     if (m_pending.empty()) return m_region;
+    // Many pieces (a large box's outline, old and new) go on the tile grid
+    // before they are merged: thin pieces that interleave make regions of
+    // ever more rectangles, and merging those costs more the larger the box.
+    if (m_pending.size() > size_t(mostRects))
+        for (QRect& r : m_pending)
+            r = onTiles(r);
     const auto order = [](const QRect& a, const QRect& b) {
         return std::tuple(a.top(), a.left(), a.bottom(), a.right()) <
                std::tuple(b.top(), b.left(), b.bottom(), b.right());
