@@ -43,14 +43,19 @@ bool OverlayWindow::covers(const QScreen* screen) const {
 }
 
 WindowSurface& OverlayWindow::surface() {
-    if (!m_surface) {
-        create();
-        m_surface = WindowSurface::forWindow(*this);
-    }
+    create();
+    // A native window made anew (Qt may, for a window moved to another
+    // screen) needs a surface of its own, painted whole.
+    if (m_surface && m_surfaceFor == winId()) return *m_surface;
+    m_surface.reset();
+    m_surface = WindowSurface::forWindow(*this);
+    m_surfaceFor = winId();
+    m_painted = false;
     return *m_surface;
 }
 
 void OverlayWindow::flushDamage() {
+    surface(); // made first: a new one is painted whole
     QRegion region = m_view.root->dirtyRegion();
     if (!m_painted) region = QRect(QPoint(), size());
     if (region.isEmpty()) return;
@@ -65,6 +70,7 @@ void OverlayWindow::flushDamage() {
 
 void OverlayWindow::exposeEvent(QExposeEvent*) {
     if (!isExposed()) return;
+    surface(); // a new one is painted whole
     if (!m_painted)
         flushDamage();
     else
@@ -104,6 +110,7 @@ void OverlayWindow::setShaped(bool shaped) {
     m_shape = QRegion();
     create(); // the shape belongs to the native window: it must exist before showing
     setMask(QRegion());
+    surface(); // a new one is painted whole
     if (!m_painted) {
         flushDamage(); // paints, shapes and shows the whole window
         return;

@@ -66,4 +66,5 @@ class OverlayWindow : public QWindow {
     bool m_painted = false; // the whole picture was painted once
     QRegion m_shape;        // what is painted, while shaped
     std::unique_ptr<WindowSurface> m_surface;
+    WId m_surfaceFor = 0; // the native window the surface shows on
 };

@@ -101,12 +101,20 @@ X11SharedSurface::~X11SharedSurface() {
 }
 
 void X11SharedSurface::collect(bool wait) {
+    // Completions that came; errors (the window already gone) are dropped.
     while (m_due > 0 && !xcb_connection_has_error(m_c)) {
-        Reply<xcb_generic_event_t> event(wait ? xcb_wait_for_event(m_c) : xcb_poll_for_event(m_c),
-                                         &std::free);
+        Reply<xcb_generic_event_t> event(xcb_poll_for_event(m_c), &std::free);
         if (!event) break;
-        // Errors (the window already gone) are dropped: nothing more to show.
         if ((event->response_type & 0x7f) == m_completion) --m_due;
+    }
+    if (wait && m_due > 0 && !xcb_connection_has_error(m_c)) {
+        // The server does requests in order: once it answers this one, it
+        // has read every part shown before, even a put that failed and will
+        // never report its completion.
+        std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        m_due = 0;
+        while (Reply<xcb_generic_event_t>(xcb_poll_for_queued_event(m_c), &std::free)) {
+        }
     }
     if (m_due <= 0 || xcb_connection_has_error(m_c)) {
         m_due = 0;
