@@ -42,6 +42,52 @@ QRegion coarsened(const QRegion& region) {
     QRegion merged = unionOf(tiles);
     return merged.rectCount() > mostTiles ? QRegion(merged.boundingRect()) : merged;
 }
+// The union of rectangles on the tile grid, found by marking the tiles they
+// cover: rows of tiles become runs, and runs the same as the row above only
+// grow taller.
+QRegion tiledUnion(const std::vector<QRect>& rects) {
+    QRect box;
+    for (const QRect& r : rects)
+        box |= r;
+    const int columns = box.width() / tile, rows = box.height() / tile;
+    std::vector<char> marked(size_t(columns) * size_t(rows), 0);
+    for (const QRect& r : rects)
+        for (int y = (r.top() - box.top()) / tile; y <= (r.bottom() - box.top()) / tile; ++y)
+            std::fill_n(marked.begin() + y * columns + (r.left() - box.left()) / tile,
+                        r.width() / tile, 1);
+    std::vector<QRect> bands, above;
+    for (int y = 0; y < rows; ++y) {
+        std::vector<QRect> row;
+        for (int x = 0; x < columns;) {
+            if (!marked[size_t(y * columns + x)]) {
+                ++x;
+                continue;
+            }
+            const int from = x;
+            while (x < columns && marked[size_t(y * columns + x)])
+                ++x;
+            row.emplace_back(box.left() + from * tile, box.top() + y * tile, (x - from) * tile,
+                             tile);
+        }
+        const auto sameRuns = [&] {
+            if (row.size() != above.size()) return false;
+            for (size_t i = 0; i < row.size(); ++i)
+                if (row[i].left() != above[i].left() || row[i].right() != above[i].right())
+                    return false;
+            return true;
+        };
+        if (!row.empty() && sameRuns()) {
+            for (size_t i = 0; i < row.size(); ++i)
+                bands[bands.size() - row.size() + i].setBottom(row[i].bottom());
+        } else {
+            bands.insert(bands.end(), row.begin(), row.end());
+        }
+        above = std::move(row);
+    }
+    QRegion region;
+    region.setRects(bands.data(), int(bands.size()));
+    return region;
+}
 } // namespace
 
 const QRegion& DirtyArea::region() const {
@@ -49,9 +95,19 @@ const QRegion& DirtyArea::region() const {
     // Many pieces (a large box's outline, old and new) go on the tile grid
     // before they are merged: thin pieces that interleave make regions of
     // ever more rectangles, and merging those costs more the larger the box.
-    if (m_pending.size() > size_t(mostRects))
+    if (m_pending.size() > size_t(mostRects / 2)) {
         for (QRect& r : m_pending)
             r = onTiles(r);
+        const QRegion tiled = tiledUnion(m_pending);
+        m_pending.clear();
+        if (m_region.isEmpty()) {
+            m_region = tiled.rectCount() > mostTiles ? QRegion(tiled.boundingRect()) : tiled;
+            return m_region;
+        }
+        m_region = m_region.united(tiled);
+        if (m_region.rectCount() > mostRects) m_region = coarsened(m_region);
+        return m_region;
+    }
     const auto order = [](const QRect& a, const QRect& b) {
         return std::tuple(a.top(), a.left(), a.bottom(), a.right()) <
                std::tuple(b.top(), b.left(), b.bottom(), b.right());
