@@ -2,6 +2,7 @@
 // of the moving hand over a screen full of finished ink against an empty
 // screen, and the time from the button going down to the tap sound's play.
 #include "Measure.h"
+#include "common/PoolWorker.h"
 #include "handart/HandPainter.h"
 #include "handart/HandSkin.h"
 #include "layers/LayerAnimator.h"
@@ -16,9 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QSemaphore>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -38,14 +37,10 @@ void paintDamage(OverlayView& view, QImage& screen) {
     const QRegion region = view.root->dirtyRegion();
     view.root->clearDirtyRegion();
     if (region.isEmpty()) return;
-    QSemaphore done;
-    QThreadPool::globalInstance()->start([&] {
+    PoolWorker::run([&] {
         QPainter painter(&screen);
         LayerRenderer::repaint(painter, *view.root, region);
-        painter.end();
-        done.release();
     });
-    done.acquire();
 }
 
 QImage screenImage() {

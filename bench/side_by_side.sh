@@ -83,6 +83,20 @@ wait_for_window() { # pid: waits until it maps a window
 
 handwick_on() { xdotool key ctrl+alt+h; sleep 1; }
 handwick_clear() { xdotool key BackSpace; sleep 0.3; }
+gromit_clear() { gromit-mpx --clear; sleep 0.2; }
+
+# $repeats strokes of $moves moves by `pid`, each cleared away with `clear`;
+# leaves their CPU ticks in $total and, when asked, a screenshot of the first.
+strokes() {
+  local pid=$1 name=$2 clear=$3 r
+  total=0
+  for ((r = 0; r < repeats; r++)); do
+    stroke "$pid" "$moves" "$windows"
+    total=$((total + stroke_ticks))
+    [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/$name-$moves.png"
+    "$clear"
+  done
+}
 
 "$HANDWICK_BIN" >/tmp/handwick-bench.log 2>&1 &
 hw=$!
@@ -117,14 +131,7 @@ for moves in 100 300 600; do
   windows=$([ "$moves" = 600 ] && echo windows)
   gromit-mpx --toggle
   sleep 0.5
-  total=0
-  for ((r = 0; r < repeats; r++)); do
-    stroke "$gm" "$moves" "$windows"
-    total=$((total + stroke_ticks))
-    [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/gromit-$moves.png"
-    gromit-mpx --clear
-    sleep 0.2
-  done
+  strokes "$gm" gromit gromit_clear
   [ "$moves" = 600 ] && early[gromit]=$early_ns late[gromit]=$late_ns
   table[gromit,$moves]=$(per_move "$total" 600)
   gromit-mpx --toggle
@@ -135,13 +142,7 @@ for moves in 100 300 600; do
     tool=${tools[i]}
     xdotool key $((i + 1))
     sleep 0.2
-    total=0
-    for ((r = 0; r < repeats; r++)); do
-      stroke "$hw" "$moves" "$windows"
-      total=$((total + stroke_ticks))
-      [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/handwick-$tool-$moves.png"
-      handwick_clear
-    done
+    strokes "$hw" "handwick-$tool" handwick_clear
     [ "$moves" = 600 ] && early[$tool]=$early_ns late[$tool]=$late_ns
     table[$tool,$moves]=$(per_move "$total" 600)
   done

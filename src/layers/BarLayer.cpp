@@ -1,4 +1,5 @@
 #include "layers/BarLayer.h"
+#include "layers/DevicePixels.h"
 
 #include <QColor>
 #include <QImage>
@@ -106,8 +107,7 @@ bool BarLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const
         p.cornerRadius < width / 2 - 1e-9 || !p.contents.isNull() || castsShadow() ||
         hasContent() || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
-    const QTransform toPixels =
-        toDevice * painter.worldTransform().inverted() * painter.deviceTransform();
+    const QTransform toPixels = DevicePixels::of(painter, toDevice);
     if (!keepsShapes(toPixels)) return false;
 
     const double scale = std::sqrt(std::abs(toPixels.determinant()));
@@ -134,11 +134,7 @@ bool BarLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const
                             .adjusted(-bar.outer - 1, -bar.outer - 1, bar.outer + 1, bar.outer + 1)
                             .toAlignedRect() &
                         image->rect();
-    painter.save();
-    painter.setTransform(
-        (painter.worldTransform().inverted() * painter.deviceTransform()).inverted());
-    const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
-    painter.restore();
+    const QRegion clip = DevicePixels::clip(painter, reach);
     for (const QRect& rect : clip)
         paintRect(*image, rect, bar);
     return true;

@@ -32,16 +32,6 @@ QRect onTiles(const QRect& r) {
             QPoint(r.right() | (tile - 1), r.bottom() | (tile - 1))};
 }
 
-// Whole tiles make far fewer rectangles than interleaved thin pieces; only if
-// they still do not, the bounding rectangle.
-QRegion coarsened(const QRegion& region) {
-    std::vector<QRect> tiles;
-    tiles.reserve(size_t(region.rectCount()));
-    for (const QRect& r : region)
-        tiles.push_back(onTiles(r));
-    QRegion merged = unionOf(tiles);
-    return merged.rectCount() > mostTiles ? QRegion(merged.boundingRect()) : merged;
-}
 // The union of rectangles on the tile grid, found by marking the tiles they
 // cover: rows of tiles become runs, and runs the same as the row above only
 // grow taller.
@@ -88,6 +78,20 @@ QRegion tiledUnion(const std::vector<QRect>& rects) {
     region.setRects(bands.data(), int(bands.size()));
     return region;
 }
+// Tiles still too many (the thin outline of a large box) give way to the
+// bounding rectangle.
+QRegion capped(const QRegion& tiled) {
+    return tiled.rectCount() > mostTiles ? QRegion(tiled.boundingRect()) : tiled;
+}
+
+// Whole tiles make far fewer rectangles than interleaved thin pieces.
+QRegion coarsened(const QRegion& region) {
+    std::vector<QRect> tiles;
+    tiles.reserve(size_t(region.rectCount()));
+    for (const QRect& r : region)
+        tiles.push_back(onTiles(r));
+    return capped(tiledUnion(tiles));
+}
 } // namespace
 
 const QRegion& DirtyArea::region() const {
@@ -95,27 +99,26 @@ const QRegion& DirtyArea::region() const {
     // Many pieces (a large box's outline, old and new) go on the tile grid
     // before they are merged: thin pieces that interleave make regions of
     // ever more rectangles, and merging those costs more the larger the box.
-    if (m_pending.size() > size_t(mostRects / 2)) {
+    const bool tiled = m_pending.size() > size_t(mostRects / 2);
+    QRegion fresh;
+    if (tiled) {
         for (QRect& r : m_pending)
             r = onTiles(r);
-        const QRegion tiled = tiledUnion(m_pending);
-        m_pending.clear();
-        if (m_region.isEmpty()) {
-            m_region = tiled.rectCount() > mostTiles ? QRegion(tiled.boundingRect()) : tiled;
-            return m_region;
-        }
-        m_region = m_region.united(tiled);
-        if (m_region.rectCount() > mostRects) m_region = coarsened(m_region);
-        return m_region;
+        fresh = tiledUnion(m_pending);
+    } else {
+        const auto order = [](const QRect& a, const QRect& b) {
+            return std::tuple(a.top(), a.left(), a.bottom(), a.right()) <
+                   std::tuple(b.top(), b.left(), b.bottom(), b.right());
+        };
+        std::sort(m_pending.begin(), m_pending.end(), order);
+        m_pending.erase(std::unique(m_pending.begin(), m_pending.end()), m_pending.end());
+        fresh = unionOf(m_pending);
     }
-    const auto order = [](const QRect& a, const QRect& b) {
-        return std::tuple(a.top(), a.left(), a.bottom(), a.right()) <
-               std::tuple(b.top(), b.left(), b.bottom(), b.right());
-    };
-    std::sort(m_pending.begin(), m_pending.end(), order);
-    m_pending.erase(std::unique(m_pending.begin(), m_pending.end()), m_pending.end());
-    m_region = m_region.united(unionOf(m_pending));
     m_pending.clear();
-    if (m_region.rectCount() > mostRects) m_region = coarsened(m_region);
+    // Already on the grid, the region only needs its size checked.
+    const bool onGrid = tiled && m_region.isEmpty();
+    m_region = m_region.isEmpty() ? fresh : m_region.united(fresh);
+    if (m_region.rectCount() > mostRects)
+        m_region = onGrid ? capped(m_region) : coarsened(m_region);
     return m_region;
 }

@@ -1,4 +1,5 @@
 #include "layers/GrowingPaint.h"
+#include "layers/DevicePixels.h"
 
 #include "common/Shadow.h"
 #include "layers/PathBounds.h"
@@ -227,8 +228,7 @@ bool GrowingPaint::sameLook(const Look& a, const Look& b) {
 
 bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRectF& bounds,
                         const Look& look) {
-    const QTransform toPixels =
-        toDevice * painter.worldTransform().inverted() * painter.deviceTransform();
+    const QTransform toPixels = DevicePixels::of(painter, toDevice);
     // Bitmaps stand in for painting only where they land on whole pixels, unstretched.
     if (toPixels.type() > QTransform::TxScale ||
         std::abs(std::abs(toPixels.m11()) - std::abs(toPixels.m22())) >= 1e-9 ||
@@ -256,8 +256,7 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
     painter.save();
     // Device pixels from here on (the device transform includes the world
     // transform other layers left).
-    painter.setTransform(
-        (painter.worldTransform().inverted() * painter.deviceTransform()).inverted());
+    painter.setTransform(DevicePixels::asWorld(painter));
     const double opacity = painter.opacity();
     const bool shadow = !m_shadow.isNull();
     const QPointF exactOffset = shadowOffsetInPixels();
@@ -267,7 +266,7 @@ bool GrowingPaint::draw(QPainter& painter, const QTransform& toDevice, const QRe
     // rows: one blit over the clip's bounding box would walk all of it
     // against a clip of many pieces. A shadow offset by whole pixels lands
     // exactly in the piece, so the clip can be left out altogether.
-    const QRegion clip = painter.hasClipping() ? painter.clipRegion() & reach : QRegion(reach);
+    const QRegion clip = DevicePixels::clip(painter, reach);
     const bool whole = exactOffset == QPointF(offset);
     if (whole) painter.setClipping(false);
     const auto blit = [&](const QRect& part) {

@@ -1,4 +1,5 @@
 #include "layers/LayerBitmaps.h"
+#include "layers/DevicePixels.h"
 
 #include "common/Shadow.h"
 
@@ -77,10 +78,6 @@ void store(LayerBitmapCache& entry, const QImage& image, const QRectF& rect, dou
 }
 
 // Maps the coordinates `toDevice` starts from to the device's pixels.
-QTransform toPixelsOf(const QPainter& painter, const QTransform& toDevice) {
-    return toDevice * painter.worldTransform().inverted() * painter.deviceTransform();
-}
-
 double pixelScale(const QTransform& toPixels) {
     return std::clamp(std::sqrt(std::abs(toPixels.determinant())), 0.05, 8.0);
 }
@@ -124,7 +121,7 @@ void drawUpright(QPainter& painter, const QTransform& toDevice, const QRectF& re
 bool drawShadowPieces(QPainter& painter, const QTransform& shifted, const QRectF& full,
                       double reach, const QRegion& visible, const LayerProps& p,
                       const LayerBitmaps::BodyPainter& body) {
-    const QTransform toPixels = toPixelsOf(painter, shifted);
+    const QTransform toPixels = DevicePixels::of(painter, shifted);
     if (toPixels.type() > QTransform::TxScale || visible.rectCount() < 2) return false;
     const double scale = pixelScale(toPixels);
     const QTransform back = shifted.inverted();
@@ -168,7 +165,7 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
     if (full.isEmpty()) return;
     const QTransform shifted =
         QTransform::fromTranslate(p.shadowOffset.x(), p.shadowOffset.y()) * toDevice;
-    const QTransform toPixels = toPixelsOf(painter, shifted);
+    const QTransform toPixels = DevicePixels::of(painter, shifted);
     const double scale = pixelScale(toPixels);
 
     if (!layer.m_shadowCache) layer.m_shadowCache = std::make_unique<LayerBitmapCache>();
@@ -264,7 +261,7 @@ bool reusable(const LayerBitmapCache& entry, quint64 version, const QTransform& 
 bool drawCached(QPainter& painter, LayerBitmapCache& entry, quint64 version, QRectF rect,
                 const QTransform& toDevice, Fit fit, const PicturePainter& picture) {
     const qint64 largest = fit == Fit::samePixels ? largestSubtreePixels : largestLayerPixels;
-    const QTransform toPixels = toPixelsOf(painter, toDevice);
+    const QTransform toPixels = DevicePixels::of(painter, toDevice);
     const double scale = pixelScale(toPixels);
     if (reusable(entry, version, toPixels, scale, fit)) {
         remember(entry);

@@ -1,4 +1,5 @@
 #include "overlay/OverlayWindow.h"
+#include "common/PoolWorker.h"
 #include "layers/LayerRenderer.h"
 #include "overlay/FrameStats.h"
 #include "overlay/OverlayInput.h"
@@ -10,9 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSemaphore>
 #include <QSurfaceFormat>
-#include <QThreadPool>
 
 OverlayWindow::OverlayWindow(QScreen* screen, OverlayInput& input, FrameStats::Log* stats)
     : m_input(input), m_stats(stats), m_screen(screen), m_qtGeometry(screen->geometry()),
@@ -55,17 +54,17 @@ WindowSurface& OverlayWindow::surface() {
 }
 
 void OverlayWindow::flushDamage() {
-    surface(); // made first: a new one is painted whole
+    WindowSurface& surface = this->surface(); // made first: a new one is painted whole
     QRegion region = m_view.root->dirtyRegion();
     if (!m_painted) region = QRect(QPoint(), size());
     if (region.isEmpty()) return;
     m_view.root->clearDirtyRegion();
     m_painted = true;
     FrameStats::PaintScope stats(m_stats, region, devicePixelRatio());
-    surface().prepare(region);
-    stats.addElsewhere(paint(region));
+    surface.prepare(region);
+    stats.addElsewhere(paint(surface.picture(), region));
     if (m_shaped) reshape(region);
-    surface().show(region);
+    surface.show(region);
 }
 
 void OverlayWindow::exposeEvent(QExposeEvent*) {
@@ -77,30 +76,17 @@ void OverlayWindow::exposeEvent(QExposeEvent*) {
         surface().show(QRect(QPoint(), size()));
 }
 
-// Qt's raster engine hands the rows of every larger fill to the workers of
-// its thread pool and waits for them, unless it already runs on one of them.
-// For areas the size of a hand that costs far more in hand-offs than it
-// saves, so the frame is painted on one worker, in one go. When every worker
-// is busy (a photo being cut out), it is painted here instead.
-int64_t OverlayWindow::paint(const QRegion& region) {
-    QImage& picture = surface().picture();
-    const auto paintNow = [&picture, this, &region] {
-        QPainter painter(&picture);
-        LayerRenderer::repaint(painter, *m_view.root, region);
-    };
-    QSemaphore done;
+// Painted on a pool worker, where the painter's fills are not split up.
+int64_t OverlayWindow::paint(QImage& picture, const QRegion& region) {
     int64_t workerNanos = 0;
     const bool measured = m_stats;
-    if (!QThreadPool::globalInstance()->tryStart([&] {
-            const int64_t start = measured ? FrameStats::threadCpuNanos() : 0;
-            paintNow();
-            if (measured) workerNanos = FrameStats::threadCpuNanos() - start;
-            done.release();
-        })) {
-        paintNow();
-        return 0;
-    }
-    done.acquire();
+    PoolWorker::run([&] {
+        const int64_t start = measured ? FrameStats::threadCpuNanos() : 0;
+        QPainter painter(&picture);
+        LayerRenderer::repaint(painter, *m_view.root, region);
+        painter.end();
+        if (measured) workerNanos = FrameStats::threadCpuNanos() - start;
+    });
     return workerNanos;
 }
 

@@ -52,9 +52,9 @@ class OverlayWindow : public QWindow {
     QPointF viewPoint(const QMouseEvent& event) const;
     bool inside(const QMouseEvent& event) const;
     WindowSurface& surface();
-    // Paints the layers over `region` of the surface's picture; answers the
-    // CPU time a worker spent on it, when measuring.
-    int64_t paint(const QRegion& region);
+    // Paints the layers over `region` of `picture`; answers the CPU time a
+    // worker spent on it, when measuring.
+    int64_t paint(QImage& picture, const QRegion& region);
     void reshape(const QRegion& region);
 
     OverlayInput& m_input;

@@ -26,6 +26,18 @@ int bluePixels(const QImage& image) {
         }
     return count;
 }
+
+QRect handArea(QPoint mouse) {
+    return {mouse - QPoint(60, 10), QSize(140, 160)};
+}
+
+// Turns the pointer on at `mouse`, pictures the hand there and turns it off.
+bool pictureHand(Handwick& h, QPoint mouse, QImage& shot) {
+    if (!h.turnOn(mouse)) return false;
+    QTest::qWait(400);
+    shot = h.x.screenshot(handArea(mouse));
+    return h.pressFor("ctrl+alt+h", 0);
+}
 } // namespace
 
 class E2eSettings : public QObject {
@@ -36,11 +48,9 @@ class E2eSettings : public QObject {
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         const QPoint mouse(150, 300);
-        const QRect handArea(mouse - QPoint(60, 10), QSize(140, 160));
-        QVERIFY(h.turnOn(mouse));
-        QTest::qWait(400);
-        const int classicBlue = bluePixels(h.x.screenshot(handArea));
-        QVERIFY(h.pressFor("ctrl+alt+h", 0));
+        QImage classic;
+        QVERIFY(pictureHand(h, mouse, classic));
+        const int classicBlue = bluePixels(classic);
 
         // Right click on the tray icon; the menu's third item is "Settings…".
         moveMouse(h.x.trayIconOf(h.app.pid())->rect.center());
@@ -63,7 +73,7 @@ class E2eSettings : public QObject {
         QVERIFY(h.turnOn(mouse));
         QImage shot;
         QVERIFY(waitFor([&] {
-            shot = h.x.screenshot(handArea);
+            shot = h.x.screenshot(handArea(mouse));
             return bluePixels(shot) > classicBlue + 300;
         }));
         keep(shot, "settings-chosen-hand");
@@ -75,11 +85,8 @@ class E2eSettings : public QObject {
         Handwick h;
         QVERIFY2(h.start(), qPrintable(h.why()));
         const QPoint mouse(300, 300);
-        const QRect handArea(mouse - QPoint(60, 10), QSize(140, 160));
-        QVERIFY(h.turnOn(mouse));
-        QTest::qWait(400);
-        const QImage classic = h.x.screenshot(handArea);
-        QVERIFY(h.pressFor("ctrl+alt+h", 0));
+        QImage classic;
+        QVERIFY(pictureHand(h, mouse, classic));
 
         const QString photo = h.app.home() + "/hand.png";
         QVERIFY(SyntheticHandPhoto::make({}).photo.save(photo));
@@ -93,7 +100,7 @@ class E2eSettings : public QObject {
         QVERIFY(h.turnOn(mouse));
         QImage shot;
         QVERIFY(waitFor([&] {
-            shot = h.x.screenshot(handArea);
+            shot = h.x.screenshot(handArea(mouse));
             int changed = 0;
             for (int y = 0; y < shot.height(); ++y)
                 for (int x = 0; x < shot.width(); ++x)
