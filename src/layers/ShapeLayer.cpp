@@ -2,12 +2,14 @@
 
 #include "layers/GrowingPaint.h"
 #include "layers/OutlineDamage.h"
+#include "layers/OutlinePaint.h"
 #include "layers/PathBounds.h"
 #include "layers/VisiblePart.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr double miterLimit = 10.0; // line widths, point to point
@@ -202,13 +204,24 @@ void ShapeLayer::extendPath(const QPainterPath& path, int kept) {
     didChangeQuietly();
 }
 
+void ShapeLayer::dragPath(const QPainterPath& path) {
+    m_growing.reset();
+    m_dragged = true;
+    setPath(path);
+}
+
 void ShapeLayer::finishGrowing() {
     m_growing.reset();
+    // Painted the usual way from now on, all of it at once: no seam between
+    // the pixels painted while dragging and those of a later repaint.
+    if (std::exchange(m_dragged, false)) markLocalArea(withShadow(contentRect()));
 }
 
 bool ShapeLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const {
-    if (!m_growing || isAnimating()) return false;
+    if (isAnimating()) return false;
     const LayerProps& p = drawnProps();
+    if (m_dragged) return drawDragged(painter, toDevice, p);
+    if (!m_growing) return false;
     GrowingPaint::Look look;
     look.pen = pen(m_shape);
     if (castsShadow()) {
@@ -218,6 +231,26 @@ bool ShapeLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) con
         look.shadowOffset = p.shadowOffset;
     }
     return m_growing->draw(painter, toDevice, p.bounds, look);
+}
+
+bool ShapeLayer::drawDragged(QPainter& painter, const QTransform& toDevice,
+                             const LayerProps& p) const {
+    // Only what the shape itself paints: a background, border or image
+    // over it would be painted in the wrong order.
+    if (visible(p.backgroundColor) || !p.contents.isNull() ||
+        (p.borderWidth > 0 && visible(p.borderColor)))
+        return false;
+    OutlinePaint::Look look;
+    look.pen = pen(m_shape);
+    look.fill = m_shape.fillColor;
+    look.fillRule = m_shape.fillRule;
+    if (castsShadow()) {
+        look.shadowOpacity = p.shadowOpacity;
+        look.shadowColor = p.shadowColor;
+        look.shadowRadius = p.shadowRadius;
+        look.shadowOffset = p.shadowOffset;
+    }
+    return OutlinePaint::draw(painter, toDevice, m_shape.path, look);
 }
 
 void ShapeLayer::setFillColor(const QColor& color) {

@@ -36,9 +36,13 @@ class ShapeLayer : public Layer {
     // shape then paints from bitmaps that each new piece updates around
     // itself, so a piece costs the same however long the path already is.
     void extendPath(const QPainterPath& path, int kept);
+    // A path remade whole at every move while it is dragged out (an arrow,
+    // a box): until finishGrowing(), the layer paints straight into the
+    // picture from the distance to its outline, where it can.
+    void dragPath(const QPainterPath& path);
     // The path is complete: it paints like any other shape from now on.
     void finishGrowing();
-    bool isGrowing() const override { return bool(m_growing); }
+    bool isGrowing() const override { return bool(m_growing) || m_dragged; }
     QColor fillColor() const { return m_shape.fillColor; }
     void setFillColor(const QColor& color);
     Qt::FillRule fillRule() const { return m_shape.fillRule; }
@@ -78,10 +82,12 @@ class ShapeLayer : public Layer {
     // large box being dragged changes its edges, not what they enclose);
     // false, marking nothing, when pieces would not pay.
     bool markChangedOutline(const QPainterPath& old, const QPainterPath& now);
+    bool drawDragged(QPainter& painter, const QTransform& toDevice, const LayerProps& p) const;
 
     ShapeProps m_shape;
     ShapeProps m_presented;
     mutable bool m_rectValid = false;
     mutable QRectF m_rect;
     mutable std::unique_ptr<GrowingPaint> m_growing;
+    bool m_dragged = false;
 };

@@ -57,7 +57,7 @@ void InkBoard::dragged(QPointF point, bool straight, OverlayView& view) {
         const int kept = m_stroke.add(point, straight);
         m_current->extendPath(m_stroke.path(), kept);
     } else {
-        m_current->setPath(Ink::path(tool, m_points, straight, m_strokeWidth));
+        m_current->dragPath(Ink::path(tool, m_points, straight, m_strokeWidth));
     }
     Transaction::commit();
     emit changed();
