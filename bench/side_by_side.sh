@@ -48,14 +48,23 @@ zigzag() {
   xdotool "${args[@]}"
 }
 
+# The CPU ticks of the X server and the compositor: Gromit-MPX has the
+# server draw for it, Handwick hands it finished pixels.
+server_ticks() {
+  local sum=0 pid
+  for pid in ${HANDWICK_E2E_SERVER_PIDS:-}; do sum=$((sum + $(ticks "$pid"))); done
+  echo "$sum"
+}
+
 # A stroke of `moves` moves with the left button held. Leaves the CPU ticks
-# it cost in $stroke_ticks; with `windows`, also the nanoseconds of moves
+# it cost in $stroke_ticks, and the server's and compositor's in
+# $server_stroke_ticks; with `windows`, also the nanoseconds of moves
 # 1–50 and of the last 50 in $early_ns and $late_ns.
 stroke() {
-  local pid=$1 moves=$2 windows=${3:-} t0 n0 n1 n2 n3
+  local pid=$1 moves=$2 windows=${3:-} t0 s0 n0 n1 n2 n3
   xdotool mousemove $((width / 4)) $((height / 5)) mousedown 1
   sleep 0.6 # the tap's ring plays out before the measuring starts
-  t0=$(ticks "$pid")
+  t0=$(ticks "$pid") s0=$(server_ticks)
   if [ -n "$windows" ]; then
     n0=$(nanos "$pid")
     zigzag 1 50
@@ -69,7 +78,7 @@ stroke() {
     zigzag 1 "$moves"
   fi
   sleep 0.05
-  stroke_ticks=$(($(ticks "$pid") - t0))
+  stroke_ticks=$(($(ticks "$pid") - t0)) server_stroke_ticks=$(($(server_ticks) - s0))
   xdotool mouseup 1
 }
 
@@ -86,13 +95,14 @@ handwick_clear() { xdotool key BackSpace; sleep 0.3; }
 gromit_clear() { gromit-mpx --clear; sleep 0.2; }
 
 # $repeats strokes of $moves moves by `pid`, each cleared away with `clear`;
-# leaves their CPU ticks in $total and, when asked, a screenshot of the first.
+# leaves their CPU ticks in $total (the server's and compositor's in
+# $server_total) and, when asked, a screenshot of the first.
 strokes() {
   local pid=$1 name=$2 clear=$3 r
-  total=0
+  total=0 server_total=0
   for ((r = 0; r < repeats; r++)); do
     stroke "$pid" "$moves" "$windows"
-    total=$((total + stroke_ticks))
+    total=$((total + stroke_ticks)) server_total=$((server_total + server_stroke_ticks))
     [ -n "$shots" ] && [ "$r" = 0 ] && import -window root "$shots/$name-$moves.png"
     "$clear"
   done
@@ -124,7 +134,7 @@ sleep 1
 
 # Each length is drawn 600 moves in all (6 × 100, 2 × 300, 1 × 600), Gromit-MPX
 # and Handwick in turn so that a busy machine slows both alike.
-declare -A table early late
+declare -A table early late with_server
 tools=(pen highlighter arrow box)
 for moves in 100 300 600; do
   repeats=$((600 / moves))
@@ -134,6 +144,7 @@ for moves in 100 300 600; do
   strokes "$gm" gromit gromit_clear
   [ "$moves" = 600 ] && early[gromit]=$early_ns late[gromit]=$late_ns
   table[gromit,$moves]=$(per_move "$total" 600)
+  [ "$moves" = 600 ] && with_server[gromit]=$(per_move $((total + server_total)) 600)
   gromit-mpx --toggle
   sleep 0.5
 
@@ -145,21 +156,26 @@ for moves in 100 300 600; do
     strokes "$hw" "handwick-$tool" handwick_clear
     [ "$moves" = 600 ] && early[$tool]=$early_ns late[$tool]=$late_ns
     table[$tool,$moves]=$(per_move "$total" 600)
+    [ "$moves" = 600 ] && with_server[$tool]=$(per_move $((total + server_total)) 600)
   done
   xdotool key Escape
   sleep 0.5
 done
 
 echo "  drawing a zig-zag at ${width}x${height}, whole-process CPU per move (ms):"
-printf '    %-24s %8s %8s %8s %14s\n' "" "100" "300" "600" "late/early"
+printf '    %-24s %8s %8s %8s %14s %14s\n' "" "100" "300" "600" "late/early" "600 + server"
 for row in gromit "${tools[@]}"; do
   label=$([ "$row" = gromit ] && echo "Gromit-MPX pen" || echo "Handwick $row")
   ratio=$(awk -v e="${early[$row]}" -v l="${late[$row]}" \
     'BEGIN { if (e > 0) printf "%.2f", l / e; else print "-" }')
-  printf '    %-24s %8s %8s %8s %14s\n' "$label" "${table[$row,100]}" "${table[$row,300]}" \
-    "${table[$row,600]}" "$ratio"
+  printf '    %-24s %8s %8s %8s %14s %14s\n' "$label" "${table[$row,100]}" "${table[$row,300]}" \
+    "${table[$row,600]}" "$ratio" "${with_server[$row]}"
 done
-echo "  (late/early: CPU of moves 551–600 against moves 1–50 of the 600-move stroke)"
+echo "  (late/early: CPU of moves 551–600 against moves 1–50 of the 600-move stroke;"
+echo "   600 + server: with the X server's and compositor's CPU in the same strokes)"
 ratio=$(awk -v h="${table[pen,600]}" -v g="${table[gromit,600]}" \
   'BEGIN { if (g > 0) printf "%.2f", h / g; else print "-" }')
 printf '  %-62s %8s\n' "600-move pen stroke: Handwick / Gromit-MPX" "$ratio"
+ratio=$(awk -v h="${with_server[pen]}" -v g="${with_server[gromit]}" \
+  'BEGIN { if (g > 0) printf "%.2f", h / g; else print "-" }')
+printf '  %-62s %8s\n' "the same with the X server and compositor" "$ratio"

@@ -2,6 +2,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QTransform>
+#include <array>
 #include <vector>
 
 // Where a path paints, as thin rectangles along its outline rather than one
@@ -9,13 +10,26 @@
 // pixels along its edges, not the screen-sized area they enclose.
 namespace OutlineDamage {
 
-// Appends rectangles (local coordinates, not yet widened by the pen) that
-// hold every control point and every line of `path` from point `from` on.
-// A subpath a fill covers (`filled`, more than one line) is taken whole, by
-// its box. Lines are cut so that a piece spans at most `piece` root units
-// across its shorter side. Returns false, leaving `out` as it was, when more
-// than `most` rectangles would be needed.
+struct Piece {
+    QRectF rect; // local coordinates, not yet widened by the pen
+    // What the piece is made of: a line's two ends, a curve's four points, a
+    // dot's one. None for a filled subpath's box, which may differ inside.
+    std::array<QPointF, 4> points{};
+    int count = 0;
+};
+
+// Appends pieces that hold every control point and every line of `path`
+// from point `from` on. A subpath a fill covers (`filled`, more than one
+// line) is taken whole, by its box. Lines are cut where they cross a grid
+// of `piece` root units, so a line that keeps one end keeps the pieces
+// there. Returns false, leaving `out` as it was, when more than `most`
+// pieces would be needed.
 bool collect(const QPainterPath& path, int from, bool filled, const QTransform& toRoot,
-             double piece, int most, std::vector<QRectF>& out);
+             double piece, int most, std::vector<Piece>& out);
+
+// Removes the pieces found in both lists. Around a piece of outline that is
+// still there, unchanged, the picture changes only where a changed piece
+// comes within reach, and that piece's own damage covers it.
+void dropUnchanged(std::vector<Piece>& before, std::vector<Piece>& after);
 
 } // namespace OutlineDamage

@@ -77,8 +77,8 @@ struct Span {
 // the row whose centre is at `cy`, looking only within `reach`; pixels
 // farther keep what they held (reach² or more). Notes in `span` the pixels
 // it looked at.
-void nearest(const std::vector<const Segment*>& segments, double cy, int from, int to,
-             double reach, float* squared, Span& span) {
+void nearest(const std::vector<const Segment*>& segments, double cy, int from, int to, double reach,
+             float* squared, Span& span) {
     for (const Segment* s : segments) {
         if (cy < s->top - reach || cy > s->bottom + reach) continue;
         // Pixels of the band around the segment's line, within its ends' reach.
@@ -193,8 +193,8 @@ void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& 
         for (int i = span.first; i <= span.last; ++i) {
             uint bodyCover = 0;
             if (bodyRow[i] < bodyFar)
-                bodyCover = bodyRow[i] < 0 ? 255
-                                           : weight(p.half + 0.5 - std::sqrt(double(bodyRow[i])));
+                bodyCover =
+                    bodyRow[i] < 0 ? 255 : weight(p.half + 0.5 - std::sqrt(double(bodyRow[i])));
             if (bodyCover == 255 && opaqueBody) { // hides the shadow under it
                 line[left + i] = p.body;
                 continue;

@@ -156,16 +156,17 @@ bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath&
     if (toRoot.type() > QTransform::TxScale) return false;
     const bool filled = visible(m_shape.fillColor);
     const int first = firstDifference(old, now);
-    std::vector<QRectF> pieces;
-    for (const QPainterPath* p : {&old, &now}) {
-        if (p->elementCount() == 0) continue;
-        const int room = mostPieces - int(pieces.size());
-        if (!OutlineDamage::collect(*p, changeStart(*p, first, filled), filled, toRoot, pieceLength,
-                                    room, pieces))
-            return false;
-    }
-    for (const QRectF& piece : pieces)
-        markLocalArea(withShadow(strokedArea(piece)));
+    std::vector<OutlineDamage::Piece> before, after;
+    if (!OutlineDamage::collect(old, changeStart(old, first, filled), filled, toRoot, pieceLength,
+                                mostPieces, before) ||
+        !OutlineDamage::collect(now, changeStart(now, first, filled), filled, toRoot, pieceLength,
+                                mostPieces - int(before.size()), after))
+        return false;
+    // A box dragged by one corner keeps the far ends of its edges.
+    OutlineDamage::dropUnchanged(before, after);
+    for (const auto* pieces : {&before, &after})
+        for (const OutlineDamage::Piece& piece : *pieces)
+            markLocalArea(withShadow(strokedArea(piece.rect)));
     return true;
 }
 

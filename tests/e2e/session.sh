@@ -3,8 +3,8 @@
 # Runs the command in a private X session (1280x800 unless told): Xvfb on a
 # display it picks itself (so sessions run side by side), openbox, picom, tint2
 # (a tray) and PulseAudio with a null sink "nul", all ended by PID on exit. The
-# command gets its own HOME and XDG folders, and HANDWICK_E2E_WITHOUT naming the
-# parts left out. Logs show only on failure (HANDWICK_E2E_KEEP=1 keeps them).
+# command gets its own HOME and XDG folders, HANDWICK_E2E_WITHOUT naming the
+# parts left out and HANDWICK_E2E_SERVER_PIDS the X server and compositor. Logs show only on failure (HANDWICK_E2E_KEEP=1 keeps them).
 # `xtool` comes from $HANDWICK_E2E_TOOLS, else build/tests/e2e.
 # shellcheck disable=SC2016  # readiness checks are shell code, run later
 set -uo pipefail
@@ -58,6 +58,7 @@ start() {
   "$@" >"$work/$name.log" 2>&1 &
   pid=$!
   pids+=("$pid")
+  printf -v "pid_$name" %s "$pid"
   for _ in $(seq 100); do
     eval "$check" >/dev/null 2>&1 && return 0
     kill -0 "$pid" 2>/dev/null || break
@@ -89,6 +90,8 @@ wanted sound && start pulseaudio 'pactl info' pulseaudio --daemonize=no --exit-i
   --disallow-exit --use-pid-file=no -n --load="module-null-sink sink_name=nul" \
   --load=module-native-protocol-unix
 
+# Benchmarks count what the server and the compositor spend for a program.
+export HANDWICK_E2E_SERVER_PIDS="$pid_xvfb ${pid_picom:-}"
 "$@"
 status=$?
 [ "$status" = 0 ] || failed=1
