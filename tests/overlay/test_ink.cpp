@@ -231,6 +231,24 @@ class TestInk : public QObject {
         QCOMPARE(canvas, expected);
     }
 
+    // Dragging a box's corner a little repaints around the two edges that
+    // moved, not the corner that stays, nor the inside.
+    void aBoxDraggedByACornerRepaintsNearTheEdgesThatMoved() {
+        const auto root = Layer::make();
+        root->setBounds({0, 0, 480, 320});
+        root->setPosition({240, 160});
+        const auto box = Ink::layer(Tool::box, InkColor::coral, 5);
+        box->setFrame(root->bounds());
+        root->addSublayer(box);
+        box->dragPath(Ink::path(Tool::box, {{40, 40}, {400, 280}}, false, 5));
+        root->clearDirtyRegion();
+        box->dragPath(Ink::path(Tool::box, {{40, 40}, {404, 283}}, false, 5));
+        const QRegion dirty = root->dirtyRegion(); // y down
+        QVERIFY(dirty.contains(QPoint(404, 320 - 160)) && dirty.contains(QPoint(220, 320 - 283)));
+        QVERIFY(!dirty.contains(QPoint(40, 320 - 40)) && !dirty.contains(QPoint(40, 320 - 160)));
+        QVERIFY(!dirty.contains(QPoint(220, 320 - 160)));
+    }
+
     // Dark digits on the light colours, white on the others, centred on the disc.
     void badgeDigitsAreLegibleAndCentred() {
         for (const auto& [color, number, digits] :
