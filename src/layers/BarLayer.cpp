@@ -26,6 +26,8 @@ void paintRect(QImage& image, const QRect& rect, const Capsule& bar) {
     const double ux = length > 0 ? dx / length : 1, uy = length > 0 ? dy / length : 0;
     const double reach = bar.outer + 1;
     const double across = -uy * bar.a.x() + ux * bar.a.y(); // the middle line, along its normal
+    uchar* const bits = image.bits(); // once: scanLine() checks for sharing at every row
+    const qsizetype stride = image.bytesPerLine();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const double cy = y + 0.5;
         int from = rect.left(), to = rect.right();
@@ -35,7 +37,7 @@ void paintRect(QImage& image, const QRect& rect, const Capsule& bar) {
             from = std::max(from, int(std::floor(std::min(x1, x2))));
             to = std::min(to, int(std::ceil(std::max(x1, x2))));
         }
-        auto* row = reinterpret_cast<uint*>(image.scanLine(y));
+        auto* row = reinterpret_cast<uint*>(bits + y * stride);
         const double px0 = from + 0.5 - bar.a.x(), py = cy - bar.a.y();
         // Along the bar at both ends of the row: away from the round ends the
         // distance to the middle line changes by the same step each pixel.

@@ -230,12 +230,15 @@ bool clearPixels(QPainter& painter, const QRegion& region) {
         t.dy() != std::round(t.dy()))
         return false;
     const int scale = int(t.m11());
+    // One look-up of the pixels: scanLine() checks for sharing at every row.
+    uchar* const bits = image->bits();
+    const qsizetype stride = image->bytesPerLine();
     for (const QRect& logical : region) {
         const QRect r = QRect(logical.x() * scale + int(t.dx()), logical.y() * scale + int(t.dy()),
                               logical.width() * scale, logical.height() * scale) &
                         image->rect();
         for (int y = r.top(); y <= r.bottom(); ++y)
-            std::memset(image->scanLine(y) + r.left() * 4, 0, size_t(r.width()) * 4);
+            std::memset(bits + y * stride + r.left() * 4, 0, size_t(r.width()) * 4);
     }
     return true;
 }

@@ -20,8 +20,9 @@ int subpathEnd(const QPainterPath& path, int start) {
 }
 
 // The line from `p` to `q` with its points where it crosses multiples of
-// `step` root units along its longer side. A cut is computed from the grid
-// and the end it keeps, so it comes out the same whichever way the other end moves.
+// `step` root units along its longer side. The cuts are computed from the
+// grid and the line through `p`, so a level or upright edge that keeps its
+// place keeps them, whichever of its ends moves.
 std::vector<QPointF> cut(QPointF p, QPointF q, const QTransform& toRoot, double step, int most) {
     const QPointF rp = toRoot.map(p), rq = toRoot.map(q);
     const bool acrossX = std::abs(rq.x() - rp.x()) >= std::abs(rq.y() - rp.y());

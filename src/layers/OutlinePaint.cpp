@@ -48,6 +48,7 @@ Outline outlineOf(const QPainterPath& path, const QTransform& toPixels, bool fil
                   Qt::FillRule rule) {
     Outline o;
     o.rule = rule;
+    bool boxed = false; // by hand: united() drops the empty box of a one-point subpath
     // Qt flattens curves to within about a unit: drawn four times larger,
     // the corners keep their round within a quarter of a pixel.
     constexpr double finer = 4;
@@ -55,7 +56,14 @@ Outline outlineOf(const QPainterPath& path, const QTransform& toPixels, bool fil
         if (poly.isEmpty()) continue;
         for (QPointF& point : poly)
             point /= finer;
-        o.box = o.box.isNull() ? poly.boundingRect() : o.box.united(poly.boundingRect());
+        for (const QPointF& point : poly) {
+            if (!boxed) o.box = QRectF(point, point);
+            o.box.setLeft(std::min(o.box.left(), point.x()));
+            o.box.setRight(std::max(o.box.right(), point.x()));
+            o.box.setTop(std::min(o.box.top(), point.y()));
+            o.box.setBottom(std::max(o.box.bottom(), point.y()));
+            boxed = true;
+        }
         if (poly.size() == 1) o.segments.push_back(segment(poly[0], poly[0]));
         for (int i = 1; i < poly.size(); ++i)
             o.segments.push_back(segment(poly[i - 1], poly[i]));
@@ -84,13 +92,13 @@ void nearest(const std::vector<const Segment*>& segments, double cy, int from, i
         // Pixels of the band around the segment's line, within its ends' reach.
         double x1 = s->left - reach, x2 = s->right + reach;
         if (std::abs(s->uy) > 1e-9) {
-            const double across = s->ux * (cy - s->ay), span = reach / std::abs(s->uy);
+            const double across = s->ux * (cy - s->ay), halfWidth = reach / std::abs(s->uy);
             const double mid = s->ax + across / s->uy;
-            x1 = std::max(x1, mid - span);
-            x2 = std::min(x2, mid + span);
+            x1 = std::max(x1, mid - halfWidth);
+            x2 = std::min(x2, mid + halfWidth);
         }
-        const int first = std::max(from, int(std::floor(x1 - 0.5)));
-        const int last = std::min(to, int(std::ceil(x2 - 0.5)));
+        const int first = int(std::floor(std::clamp(x1 - 0.5, double(from), to + 1.0)));
+        const int last = int(std::ceil(std::clamp(x2 - 0.5, from - 1.0, double(to))));
         if (first > last) continue;
         span.add(first - from, last - from);
         const double py = cy - s->ay;
@@ -121,13 +129,18 @@ void markFilled(const Outline& o, double cy, int from, int to, float* squared, S
         }
     }
     std::sort(crossings.begin(), crossings.end());
+    // The first pixel whose centre lies at or after `x`, kept near the row
+    // before it becomes an int.
+    const auto pixelAt = [&](double x) {
+        return int(std::ceil(std::clamp(x - 0.5, from - 1.0, to + 1.0)));
+    };
     int winding = 0;
     for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
         winding += crossings[i].second;
         const bool inside = o.rule == Qt::OddEvenFill ? (i + 1) % 2 == 1 : winding != 0;
         if (!inside) continue;
-        const int first = std::max(from, int(std::ceil(crossings[i].first - 0.5)));
-        const int last = std::min(to, int(std::ceil(crossings[i + 1].first - 0.5)) - 1);
+        const int first = std::max(from, pixelAt(crossings[i].first));
+        const int last = std::min(to, pixelAt(crossings[i + 1].first) - 1);
         if (first <= last) span.add(first - from, last - from);
         for (int x = first; x <= last; ++x)
             squared[x - from] = -1;
@@ -178,6 +191,8 @@ void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& 
     const int shiftX = int(std::lround(p.shift.x()));
     const bool opaqueBody = p.body >> 24 == 255;
     Crossings crossings;
+    uchar* const bits = image.bits(); // once: scanLine() checks for sharing at every row
+    const qsizetype stride = image.bytesPerLine();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const double cy = y + 0.5;
         Span span;
@@ -189,7 +204,7 @@ void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& 
             markFilled(o, sy, left - shiftX, right - shiftX, shadowRow.data(), span, crossings);
         }
         if (span.first > span.last) continue;
-        auto* line = reinterpret_cast<uint*>(image.scanLine(y));
+        auto* line = reinterpret_cast<uint*>(bits + y * stride);
         for (int i = span.first; i <= span.last; ++i) {
             uint bodyCover = 0;
             if (bodyRow[i] < bodyFar)
@@ -236,7 +251,12 @@ bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& pat
         return false;
     const QTransform toPixels = DevicePixels::of(painter, toDevice);
     if (!keepsShapes(toPixels)) return false;
-    if (path.isEmpty() || !shows(look.pen.color()) || look.pen.widthF() <= 0) return true;
+    // A fill shows alone where no stroke covers its edge, and a translucent
+    // one darkens where the stroke goes over it: the painter's own way.
+    const bool stroked = shows(look.pen.color()) && look.pen.widthF() > 0;
+    if (filled && (!stroked || look.pen.color().alpha() < 255 || painter.opacity() < 1))
+        return false;
+    if (path.isEmpty() || !stroked) return true;
 
     const double scale = std::sqrt(std::abs(toPixels.determinant()));
     Paint p;

@@ -33,7 +33,8 @@ struct Look {
 // Paints `path` (local coordinates, y up, mapped onto the painter's by
 // `toDevice`) within the painter's clip. Answers false, having painted
 // nothing, when it cannot give the picture the painter would: another
-// device, composition or pen, a fill of another colour, a stretching map.
+// device, composition or pen, a fill of another colour or not wholly under
+// an opaque stroke's edge, a stretching map.
 bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& path,
           const Look& look);
 } // namespace OutlinePaint

@@ -157,13 +157,17 @@ bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath&
     const bool filled = visible(m_shape.fillColor);
     const int first = firstDifference(old, now);
     std::vector<OutlineDamage::Piece> before, after;
+    // Collected with room to spare: many may be the same before and after.
+    constexpr int mostCollected = 4 * mostPieces;
     if (!OutlineDamage::collect(old, changeStart(old, first, filled), filled, toRoot, pieceLength,
-                                mostPieces, before) ||
+                                mostCollected, before) ||
         !OutlineDamage::collect(now, changeStart(now, first, filled), filled, toRoot, pieceLength,
-                                mostPieces - int(before.size()), after))
+                                mostCollected, after))
         return false;
     // A box dragged by one corner keeps the far ends of its edges.
-    OutlineDamage::dropUnchanged(before, after);
+    if (m_shape.lineCap == Qt::RoundCap && m_shape.lineJoin == Qt::RoundJoin)
+        OutlineDamage::dropUnchanged(before, after);
+    if (before.size() + after.size() > size_t(mostPieces)) return false;
     for (const auto* pieces : {&before, &after})
         for (const OutlineDamage::Piece& piece : *pieces)
             markLocalArea(withShadow(strokedArea(piece.rect)));

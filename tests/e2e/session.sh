@@ -4,7 +4,8 @@
 # display it picks itself (so sessions run side by side), openbox, picom, tint2
 # (a tray) and PulseAudio with a null sink "nul", all ended by PID on exit. The
 # command gets its own HOME and XDG folders, HANDWICK_E2E_WITHOUT naming the
-# parts left out and HANDWICK_E2E_SERVER_PIDS the X server and compositor. Logs show only on failure (HANDWICK_E2E_KEEP=1 keeps them).
+# parts left out and HANDWICK_E2E_SERVER_PIDS the X server and compositor.
+# Logs show only on failure (HANDWICK_E2E_KEEP=1 keeps them).
 # `xtool` comes from $HANDWICK_E2E_TOOLS, else build/tests/e2e.
 # shellcheck disable=SC2016  # readiness checks are shell code, run later
 set -uo pipefail
@@ -91,7 +92,7 @@ wanted sound && start pulseaudio 'pactl info' pulseaudio --daemonize=no --exit-i
   --load=module-native-protocol-unix
 
 # Benchmarks count what the server and the compositor spend for a program.
-export HANDWICK_E2E_SERVER_PIDS="$pid_xvfb ${pid_picom:-}"
+export HANDWICK_E2E_SERVER_PIDS="${pid_xvfb:-} ${pid_picom:-}"
 "$@"
 status=$?
 [ "$status" = 0 ] || failed=1

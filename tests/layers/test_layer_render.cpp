@@ -113,6 +113,8 @@ class TestLayerRender : public QObject {
         QTest::newRow("arrow, 1x") << 1.0 << QPointF() << "arrow" << 0.0;
         QTest::newRow("arrow, 2x") << 2.0 << offGrid << "arrow" << 0.0;
         QTest::newRow("arrow, 2x, turned") << 2.0 << offGrid << "arrow" << 0.15;
+        // Two lines that meet, joined and apart by turns, their pieces unchanged.
+        QTest::newRow("mitred corner, 1x") << 1.0 << QPointF() << "corner" << 0.0;
     }
     // A scene like the overlay's, moved as its frames move it: dimming with a
     // hole, shadowed ink, a step badge, a tilted stick under an image hand,
@@ -165,9 +167,10 @@ class TestLayerRender : public QObject {
         drawn->setFillColor(outline == "arrow" ? QColor(Qt::blue) : QColor()); // the head
         drawn->setStrokeColor(Qt::blue);
         drawn->setLineWidth(6);
-        drawn->setLineCap(Qt::RoundCap);
-        drawn->setLineJoin(Qt::RoundJoin);
+        drawn->setLineCap(outline == "corner" ? Qt::FlatCap : Qt::RoundCap);
+        drawn->setLineJoin(outline == "corner" ? Qt::MiterJoin : Qt::RoundJoin);
         castShadow(*drawn, Qt::black, 0.8, 6, 3); // strong, so a missed edge shows
+        bool large = false;
         const auto drag = [&](QPointF to) {
             const QPointF from(70, 330);
             QPainterPath path;
@@ -181,10 +184,14 @@ class TestLayerRender : public QObject {
                 path.lineTo(to + QTransform().rotate(25).map(back));
                 path.lineTo(to + QTransform().rotate(-25).map(back));
                 path.closeSubpath();
+            } else if (outline == "corner") {
+                path.moveTo(from);
+                path.lineTo(300, 200);
+                if (large) path.moveTo(300, 200);
+                path.lineTo(500, 330);
             }
             drawn->setPath(path);
         };
-        bool large = false;
         const auto place = [&](QPointF tip, double angle) {
             Transaction::begin(); // as the overlay's frames do: no implicit animations
             Transaction::setDisableActions(true);
