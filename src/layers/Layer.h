@@ -1,5 +1,6 @@
 #pragma once
 #include "layers/Animation.h"
+#include "layers/ClearMargins.h"
 #include "layers/DirtyArea.h"
 #include "layers/LayerProps.h"
 
@@ -200,6 +201,9 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     // Marks this layer's painted area (and its sublayers' when asked) in the root.
     void markPainted(bool withSublayers);
     void markOwn(Layer& root);
+    // The parts of the own area a picture alone paints, when that is all
+    // the layer paints; empty otherwise.
+    std::vector<QRectF> paintedParts() const;
     void addDamage(const QRectF& localRect, const QTransform& toRoot);
     // Root only: marks an area (root coordinates, y up) for repainting.
     void markDirtyInRoot(const QRectF& rootRect);
@@ -240,4 +244,5 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     mutable std::unique_ptr<LayerBitmapCache> m_shadowCache;
     mutable std::unique_ptr<LayerBitmapCache> m_bodyCache;
     mutable std::unique_ptr<LayerBitmapCache> m_treeCache;
+    ClearMargins m_clearMargins;
 };

@@ -156,7 +156,35 @@ void Layer::markPainted(bool withSublayers) {
 
 void Layer::markOwn(Layer& root) {
     const QRectF own = ownFootprint();
-    if (!own.isEmpty()) root.addDamage(own, toRootTransform());
+    if (own.isEmpty()) return;
+    const std::vector<QRectF> parts = paintedParts();
+    if (parts.empty()) {
+        root.addDamage(own, toRootTransform());
+        return;
+    }
+    for (const QRectF& part : parts)
+        root.addDamage(part, toRootTransform());
+}
+
+std::vector<QRectF> Layer::paintedParts() const {
+    const LayerProps& p = drawnProps();
+    if (p.contents.isNull() || p.bounds.isEmpty() || castsShadow() || hasContent() ||
+        visible(p.backgroundColor) || (p.borderWidth > 0 && visible(p.borderColor)))
+        return {};
+    const std::vector<QRect>& bands = m_clearMargins.bandsOf(p.contents);
+    // The picture is stretched over the bounds, upright: its top row at the
+    // bounds' top (highest y).
+    const double sx = p.bounds.width() / p.contents.width();
+    const double sy = p.bounds.height() / p.contents.height();
+    std::vector<QRectF> parts;
+    parts.reserve(bands.size());
+    for (const QRect& band : bands) {
+        const QRectF part(p.bounds.x() + band.x() * sx,
+                          p.bounds.y() + p.bounds.height() - (band.y() + band.height()) * sy,
+                          band.width() * sx, band.height() * sy);
+        parts.push_back(part.intersected(p.bounds));
+    }
+    return parts;
 }
 
 void Layer::addDamage(const QRectF& local, const QTransform& toRoot) {

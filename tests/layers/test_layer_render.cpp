@@ -19,6 +19,16 @@ QImage halves(QColor top, QColor bottom, int size) {
     return image;
 }
 
+// A hand's outline: a fist below, a raised finger above, clear beside it.
+QImage raisedFinger() {
+    QImage image = halves(Qt::transparent, QColor(255, 150, 0), 20);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(0, 0, 20, 10, Qt::transparent);
+    painter.fillRect(2, 0, 6, 10, Qt::yellow);
+    return image;
+}
+
 // Shadows as the overlay casts them: ink, step badges, the laser dot's glow.
 void castShadow(Layer& layer, QColor color, double opacity, double radius, double drop) {
     layer.setShadowColor(color);
@@ -158,7 +168,7 @@ class TestLayerRender : public QObject {
         stick->setBackgroundColor(QColor(183, 129, 74));
         stick->setCornerRadius(4);
         hand->setFrame(arm->bounds());
-        hand->setContents(halves(Qt::yellow, QColor(255, 150, 0), 20));
+        hand->setContents(raisedFinger());
         const LayerPtr laser = add(root, disc({330, 240}, 16, Qt::red));
         castShadow(*laser, Qt::red, 1, 10, 0);
         auto drawn = add(root, ShapeLayer::make());
@@ -241,6 +251,38 @@ class TestLayerRender : public QObject {
         for (const auto& stroke : ink)
             QCOMPARE(stroke->draws, 0);
         QCOMPARE(digits->draws, 0);
+    }
+
+    // A picture clear beside its raised finger (a hand) marks only where it
+    // paints as it moves, level or turned, and every frame still matches.
+    void aMovingPictureRepaintsWhereItPaints() {
+        for (double turn : {0.0, 0.4}) {
+            const auto root = makeRoot(200, 160);
+            const auto hand = add(root, Layer::make());
+            hand->setContents(raisedFinger());
+            hand->setBounds({0, 0, 60, 80});
+            hand->setTransform(QTransform().rotateRadians(turn));
+            hand->setPosition({60, 60});
+            const auto render = [&] { return LayerRenderer::renderImage(*root, 1, Qt::white); };
+            QImage screen = render();
+            for (const QPointF to : {QPointF(75, 64), QPointF(120, 90), QPointF(118, 91)}) {
+                root->clearDirtyRegion();
+                Transaction::begin();
+                Transaction::setDisableActions(true);
+                hand->setPosition(to);
+                Transaction::commit();
+                const QRegion dirty = root->dirtyRegion();
+                QPainter painter(&screen);
+                painter.setClipRegion(dirty);
+                painter.fillRect(screen.rect(), Qt::white);
+                LayerRenderer::paint(painter, *root, dirty);
+                painter.end();
+                QCOMPARE(differingPixels(screen, render()), 0);
+                // Beside the finger, up and to the right (y down here).
+                if (turn == 0)
+                    QVERIFY(!dirty.contains(QPointF(to.x() + 18, 160 - to.y() - 28).toPoint()));
+            }
+        }
     }
 
     // A bar painted from its distance to its middle line looks like the same
