@@ -44,7 +44,19 @@ void paintRect(QImage& image, const QRect& rect, const Capsule& bar) {
         const double along0 = px0 * ux + py * uy, along1 = along0 + (to - from) * ux;
         const bool body = std::min(along0, along1) >= 0 && std::max(along0, along1) <= length;
         const double side0 = px0 * -uy + py * ux;
+        // Where the row crosses the opaque inside of the fill, one run.
+        int fillFrom = to + 1, fillTo = to;
+        if (body && opaqueFill && bar.inner >= 0.5 && std::abs(uy) > 1e-9) {
+            const double c = bar.inner - 0.5, a = (side0 - c) / uy, b = (side0 + c) / uy;
+            fillFrom = from + int(std::ceil(std::clamp(std::min(a, b), 0.0, to - from + 1.0)));
+            fillTo = from + int(std::floor(std::clamp(std::max(a, b), -1.0, double(to - from))));
+        }
         for (int x = from; x <= to; ++x) {
+            if (x == fillFrom && fillFrom <= fillTo) {
+                std::fill(row + x, row + fillTo + 1, bar.fill);
+                x = fillTo;
+                continue;
+            }
             double d;
             if (body) {
                 d = std::abs(side0 - (x - from) * uy);
