@@ -93,7 +93,7 @@ bool BarLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) const
         hasContent() || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return false;
     const QTransform toPixels = DevicePixels::of(painter, toDevice);
-    if (!keepsShapes(toPixels)) return false;
+    if (!DevicePixels::keepsShapes(toPixels)) return false;
 
     const double scale = std::sqrt(std::abs(toPixels.determinant()));
     const double radius = width / 2;

@@ -1,4 +1,5 @@
 #pragma once
+#include "layers/StrokeLook.h"
 #include <QColor>
 #include <QHash>
 #include <QImage>
@@ -18,13 +19,7 @@
 // those of painting the whole path and its shadow directly.
 class GrowingPaint {
   public:
-    struct Look {
-        QPen pen;                 // the pen's width sets how far from the path it paints
-        double shadowOpacity = 0; // 0: no shadow
-        QColor shadowColor;
-        double shadowRadius = 0; // points
-        QPointF shadowOffset;    // points, y up
-    };
+    using Look = StrokeLook;
 
     // The path changed from element `firstChanged` on (its earlier elements
     // are those of the path given before; 0 or less: anywhere).

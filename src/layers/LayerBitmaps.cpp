@@ -77,7 +77,7 @@ void store(LayerBitmapCache& entry, const QImage& image, const QRectF& rect, dou
     keepWithinBudget(entry);
 }
 
-// Maps the coordinates `toDevice` starts from to the device's pixels.
+// Device pixels per unit of the coordinates `toPixels` starts from, kept sane.
 double pixelScale(const QTransform& toPixels) {
     return std::clamp(std::sqrt(std::abs(toPixels.determinant())), 0.05, 8.0);
 }

@@ -170,38 +170,46 @@ struct Paint {
     std::vector<uint> profile;
 };
 
-void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& p) {
+// Buffers the rectangles of one paint share. The rows hold the squared
+// distances of one row of pixels; each row sets back what it touched, so
+// they stay at "far" between rows and rectangles.
+struct Scratch {
+    std::vector<const Segment*> near;
+    std::vector<float> bodyRow, shadowRow;
+    Crossings crossings;
+};
+
+void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& p, Scratch& s) {
     const double margin = std::max(p.bodyReach, p.shadowReach + std::abs(p.shift.y())) + 1;
     const QRectF around = QRectF(rect).adjusted(-margin - std::abs(p.shift.x()), -margin,
                                                 margin + std::abs(p.shift.x()), margin);
-    std::vector<const Segment*> near;
-    for (const Segment& s : o.segments)
-        if (s.right >= around.left() && s.left <= around.right() && s.bottom >= around.top() &&
-            s.top <= around.bottom())
-            near.push_back(&s);
+    std::vector<const Segment*>& near = s.near;
+    near.clear();
+    for (const Segment& segment : o.segments)
+        if (segment.right >= around.left() && segment.left <= around.right() &&
+            segment.bottom >= around.top() && segment.top <= around.bottom())
+            near.push_back(&segment);
     if (near.empty() && o.fills.empty()) return;
-    const int width = rect.width();
-    // The shadow is the body moved by `shift`: its pixels look `shift` back.
     const int left = rect.left(), right = rect.right();
     const float bodyFar = float(p.bodyReach * p.bodyReach);
     const float shadowFar = float(p.shadowReach * p.shadowReach);
-    // Only the pixels a row touched are set back for the next one.
-    std::vector<float> bodyRow(width, bodyFar), shadowRow(width, shadowFar);
-    // A fraction of a pixel sideways is not seen in a shadow: the nearest column.
+    float* const bodyRow = s.bodyRow.data();
+    float* const shadowRow = s.shadowRow.data();
+    // The shadow is the body moved by `shift`: its pixels look `shift` back,
+    // to the nearest column (a fraction of a pixel sideways is not seen).
     const int shiftX = int(std::lround(p.shift.x()));
     const bool opaqueBody = p.body >> 24 == 255;
-    Crossings crossings;
     uchar* const bits = image.bits(); // once: scanLine() checks for sharing at every row
     const qsizetype stride = image.bytesPerLine();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const double cy = y + 0.5;
         Span span;
-        nearest(near, cy, left, right, p.bodyReach, bodyRow.data(), span);
-        markFilled(o, cy, left, right, bodyRow.data(), span, crossings);
+        nearest(near, cy, left, right, p.bodyReach, bodyRow, span);
+        markFilled(o, cy, left, right, bodyRow, span, s.crossings);
         if (p.shadow) {
             const double sy = cy - p.shift.y();
-            nearest(near, sy, left - shiftX, right - shiftX, p.shadowReach, shadowRow.data(), span);
-            markFilled(o, sy, left - shiftX, right - shiftX, shadowRow.data(), span, crossings);
+            nearest(near, sy, left - shiftX, right - shiftX, p.shadowReach, shadowRow, span);
+            markFilled(o, sy, left - shiftX, right - shiftX, shadowRow, span, s.crossings);
         }
         if (span.first > span.last) continue;
         auto* line = reinterpret_cast<uint*>(bits + y * stride);
@@ -232,8 +240,8 @@ void paintRect(QImage& image, const QRect& rect, const Outline& o, const Paint& 
             }
             if (changed) line[left + i] = pixel;
         }
-        std::fill(&bodyRow[span.first], &bodyRow[span.last] + 1, bodyFar);
-        std::fill(&shadowRow[span.first], &shadowRow[span.last] + 1, shadowFar);
+        std::fill(bodyRow + span.first, bodyRow + span.last + 1, bodyFar);
+        std::fill(shadowRow + span.first, shadowRow + span.last + 1, shadowFar);
     }
 }
 } // namespace
@@ -250,7 +258,7 @@ bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& pat
         (filled && look.fill.rgba64() != look.pen.color().rgba64()))
         return false;
     const QTransform toPixels = DevicePixels::of(painter, toDevice);
-    if (!keepsShapes(toPixels)) return false;
+    if (!DevicePixels::keepsShapes(toPixels)) return false;
     // A fill shows alone where no stroke covers its edge, and a translucent
     // one darkens where the stroke goes over it: the painter's own way.
     const bool stroked = shows(look.pen.color()) && look.pen.widthF() > 0;
@@ -276,8 +284,12 @@ bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& pat
     const double reach = std::max(p.bodyReach, p.shadowReach) + 1;
     const QRectF body = outline.box.adjusted(-reach, -reach, reach, reach);
     const QRect within = (body | body.translated(p.shift)).toAlignedRect() & image->rect();
-    for (const QRect& rect : DevicePixels::clip(painter, within))
-        paintRect(*image, rect, outline, p);
+    const QRegion clip = DevicePixels::clip(painter, within);
+    Scratch scratch;
+    scratch.bodyRow.assign(std::size_t(within.width()), float(p.bodyReach * p.bodyReach));
+    scratch.shadowRow.assign(std::size_t(within.width()), float(p.shadowReach * p.shadowReach));
+    for (const QRect& rect : clip)
+        paintRect(*image, rect, outline, p, scratch);
     return true;
 }
 } // namespace OutlinePaint

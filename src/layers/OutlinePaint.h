@@ -1,8 +1,7 @@
 #pragma once
-#include <QColor>
+#include "layers/StrokeLook.h"
+
 #include <QPainterPath>
-#include <QPen>
-#include <QPointF>
 
 class QPainter;
 class QTransform;
@@ -20,14 +19,9 @@ class QTransform;
 // blurred picture by a few levels of grey, far below what the eye sees on a
 // shadow this faint.
 namespace OutlinePaint {
-struct Look {
-    QPen pen;
+struct Look : StrokeLook {
     QColor fill; // none when not valid or clear; otherwise the pen's colour
     Qt::FillRule fillRule = Qt::WindingFill;
-    double shadowOpacity = 0; // 0: no shadow
-    QColor shadowColor;
-    double shadowRadius = 0; // points
-    QPointF shadowOffset;    // local coordinates, y up
 };
 
 // Paints `path` (local coordinates, y up, mapped onto the painter's by

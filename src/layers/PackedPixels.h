@@ -3,7 +3,6 @@
 // per multiply, for layers that write the picture's pixels themselves.
 
 #include <QColor>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -34,15 +33,5 @@ inline uint premultiplied(const QColor& c, double opacity) {
     if (!c.isValid()) return 0;
     const uint alpha = weight(c.alphaF() * opacity);
     return (scaled(c.rgba(), alpha) & 0x00ffffff) | (alpha << 24);
-}
-
-// Whether `t` keeps shapes (turns, flips, one scale for both axes), so that
-// distances measured in device pixels are distances in the shape, scaled.
-inline bool keepsShapes(const QTransform& t) {
-    if (t.type() > QTransform::TxRotate) return false;
-    const double x = t.m11() * t.m11() + t.m12() * t.m12();
-    const double y = t.m21() * t.m21() + t.m22() * t.m22();
-    const double skew = t.m11() * t.m21() + t.m12() * t.m22();
-    return x > 0 && std::abs(x - y) < 1e-9 * x && std::abs(skew) < 1e-9 * x;
 }
 } // namespace PackedPixels

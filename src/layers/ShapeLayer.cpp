@@ -227,7 +227,11 @@ bool ShapeLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) con
     const LayerProps& p = drawnProps();
     if (m_dragged) return drawDragged(painter, toDevice, p);
     if (!m_growing) return false;
-    GrowingPaint::Look look;
+    return m_growing->draw(painter, toDevice, p.bounds, strokeLook(p));
+}
+
+StrokeLook ShapeLayer::strokeLook(const LayerProps& p) const {
+    StrokeLook look;
     look.pen = pen(m_shape);
     if (castsShadow()) {
         look.shadowOpacity = p.shadowOpacity;
@@ -235,7 +239,7 @@ bool ShapeLayer::drawDirectly(QPainter& painter, const QTransform& toDevice) con
         look.shadowRadius = p.shadowRadius;
         look.shadowOffset = p.shadowOffset;
     }
-    return m_growing->draw(painter, toDevice, p.bounds, look);
+    return look;
 }
 
 bool ShapeLayer::drawDragged(QPainter& painter, const QTransform& toDevice,
@@ -245,16 +249,7 @@ bool ShapeLayer::drawDragged(QPainter& painter, const QTransform& toDevice,
     if (visible(p.backgroundColor) || !p.contents.isNull() ||
         (p.borderWidth > 0 && visible(p.borderColor)))
         return false;
-    OutlinePaint::Look look;
-    look.pen = pen(m_shape);
-    look.fill = m_shape.fillColor;
-    look.fillRule = m_shape.fillRule;
-    if (castsShadow()) {
-        look.shadowOpacity = p.shadowOpacity;
-        look.shadowColor = p.shadowColor;
-        look.shadowRadius = p.shadowRadius;
-        look.shadowOffset = p.shadowOffset;
-    }
+    OutlinePaint::Look look{strokeLook(p), m_shape.fillColor, m_shape.fillRule};
     return OutlinePaint::draw(painter, toDevice, m_shape.path, look);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "layers/Layer.h"
+#include "layers/StrokeLook.h"
 
 #include <QPainterPath>
 #include <memory>
@@ -83,6 +84,8 @@ class ShapeLayer : public Layer {
     // false, marking nothing, when pieces would not pay.
     bool markChangedOutline(const QPainterPath& old, const QPainterPath& now);
     bool drawDragged(QPainter& painter, const QTransform& toDevice, const LayerProps& p) const;
+    // The pen, and the shadow when the layer casts one.
+    StrokeLook strokeLook(const LayerProps& p) const;
 
     ShapeProps m_shape;
     ShapeProps m_presented;

@@ -48,6 +48,14 @@ LayerPtr disc(QPointF centre, double diameter, QColor color) {
     return disc;
 }
 
+// Repaints `dirty` over the last picture of `root` on white, as a frame does.
+void repaintOver(QImage& screen, const Layer& root, const QRegion& dirty) {
+    QPainter painter(&screen);
+    painter.setClipRegion(dirty);
+    painter.fillRect(screen.rect(), Qt::white);
+    LayerRenderer::paint(painter, root, dirty);
+}
+
 // Cached bitmaps blend in another order than direct painting: a few levels of rounding.
 int differingPixels(const QImage& a, const QImage& b) {
     int count = 0;
@@ -240,11 +248,7 @@ class TestLayerRender : public QObject {
             // A dragged outline repaints pieces along its edges, not all it encloses.
             else if (turn == 0)
                 QVERIFY(area < 0.4 * 640 * 420);
-            QPainter painter(&screen);
-            painter.setClipRegion(dirty);
-            painter.fillRect(screen.rect(), Qt::white);
-            LayerRenderer::paint(painter, *root, dirty);
-            painter.end();
+            repaintOver(screen, *root, dirty);
             QCOMPARE(differingPixels(screen, render()), 0);
         }
         // By the last frame, still ink and the still badge come from their bitmaps.
@@ -272,11 +276,7 @@ class TestLayerRender : public QObject {
                 hand->setPosition(to);
                 Transaction::commit();
                 const QRegion dirty = root->dirtyRegion();
-                QPainter painter(&screen);
-                painter.setClipRegion(dirty);
-                painter.fillRect(screen.rect(), Qt::white);
-                LayerRenderer::paint(painter, *root, dirty);
-                painter.end();
+                repaintOver(screen, *root, dirty);
                 QCOMPARE(differingPixels(screen, render()), 0);
                 // Beside the finger, up and to the right (y down here).
                 if (turn == 0)
