@@ -9,4 +9,11 @@
 // premultiplied; anything moved outside the bitmap is lost.
 namespace Shadow {
 QImage cast(const QImage& body, double blur, QPointF offset, const QColor& color);
+
+// How far a shadow of blur `radius` reaches beyond its body, in the same
+// units: three sigmas (all but a trace of the blur) and one more for the
+// smoothing of the body's edge.
+inline double reach(double radius) {
+    return 1.5 * radius + 1;
+}
 } // namespace Shadow

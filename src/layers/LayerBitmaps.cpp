@@ -159,8 +159,7 @@ void LayerBitmaps::drawShadow(QPainter& painter, const Layer& layer, const QTran
                               const QRegion& visibleRegion, const BodyPainter& body) {
     const QRectF visible = visibleRegion.boundingRect();
     const LayerProps& p = layer.drawnProps();
-    const double sigma = p.shadowRadius / 2;
-    const double reach = 3 * sigma + 1;
+    const double reach = Shadow::reach(p.shadowRadius);
     const QRectF full = layer.ownBodyRect().adjusted(-reach, -reach, reach, reach);
     if (full.isEmpty()) return;
     const QTransform shifted =

@@ -1,4 +1,5 @@
 // Where layers paint, in root coordinates, and the damage their changes cause.
+#include "common/Shadow.h"
 #include "layers/Layer.h"
 
 #include <QPolygonF>
@@ -47,9 +48,8 @@ QRectF Layer::ownBodyRect() const {
 QRectF Layer::ownFootprint() const {
     const QRectF body = ownBodyRect();
     if (body.isEmpty() || !castsShadow()) return body;
-    // The blur's sigma is half the radius; three sigmas hold all but a trace.
     const LayerProps& p = drawnProps();
-    const double reach = 1.5 * p.shadowRadius + 1.0;
+    const double reach = Shadow::reach(p.shadowRadius);
     const QRectF shadow = body.translated(p.shadowOffset).adjusted(-reach, -reach, reach, reach);
     return body.united(shadow);
 }

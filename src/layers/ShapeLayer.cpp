@@ -1,5 +1,6 @@
 #include "layers/ShapeLayer.h"
 
+#include "common/Shadow.h"
 #include "layers/GrowingPaint.h"
 #include "layers/OutlineDamage.h"
 #include "layers/OutlinePaint.h"
@@ -142,8 +143,8 @@ QRectF ShapeLayer::strokedArea(const QRectF& area) const {
 // `area` together with the shadow it casts, when it casts one.
 QRectF ShapeLayer::withShadow(const QRectF& area) const {
     if (!castsShadow()) return area;
-    const double blur = 1.5 * shadowRadius() + 1.0;
-    return area.united(area.translated(shadowOffset()).adjusted(-blur, -blur, blur, blur));
+    const double reach = Shadow::reach(shadowRadius());
+    return area.united(area.translated(shadowOffset()).adjusted(-reach, -reach, reach, reach));
 }
 
 bool ShapeLayer::markChangedOutline(const QPainterPath& old, const QPainterPath& now) {
