@@ -158,6 +158,9 @@ class Layer : public std::enable_shared_from_this<Layer>, protected AnimatedValu
     bool wantsImplicitAnimation(const QString& key) const;
     void startImplicitAnimation(const QString& key, const QVariant& from);
     bool castsShadow() const;
+    // Whether all the layer paints is its picture (if it has one): no
+    // shadow, content, background or border.
+    bool paintsOnlyContents() const;
     // For changes that mark their own (smaller) damage: marks a local area,
     // then drops the caches the change made stale.
     void markLocalArea(const QRectF& local);

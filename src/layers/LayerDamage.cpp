@@ -10,11 +10,13 @@ namespace {
 // Subtrees larger than this are marked by their bounding rectangle instead of
 // layer by layer.
 constexpr int mostLayersMarkedOneByOne = 48;
-
-bool visible(const QColor& c) {
-    return c.isValid() && c.alpha() > 0;
-}
 } // namespace
+
+bool Layer::paintsOnlyContents() const {
+    const LayerProps& p = drawnProps();
+    return !castsShadow() && !hasContent() && !visible(p.backgroundColor) &&
+           !(p.borderWidth > 0 && visible(p.borderColor));
+}
 
 QTransform Layer::toRootTransform() const {
     if (!m_rootTransformValid) {
@@ -162,15 +164,14 @@ void Layer::markOwn(Layer& root) {
         root.addDamage(own, toRootTransform());
         return;
     }
+    const QTransform toRoot = toRootTransform();
     for (const QRectF& part : parts)
-        root.addDamage(part, toRootTransform());
+        root.addDamage(part, toRoot);
 }
 
 std::vector<QRectF> Layer::paintedParts() const {
     const LayerProps& p = drawnProps();
-    if (p.contents.isNull() || p.bounds.isEmpty() || castsShadow() || hasContent() ||
-        visible(p.backgroundColor) || (p.borderWidth > 0 && visible(p.borderColor)))
-        return {};
+    if (p.contents.isNull() || p.bounds.isEmpty() || !paintsOnlyContents()) return {};
     const std::vector<QRect>& bands = m_clearMargins.bandsOf(p.contents);
     // The picture is stretched over the bounds, upright: its top row at the
     // bounds' top (highest y).

@@ -7,6 +7,11 @@
 #include <QTransform>
 #include <QVariant>
 
+// Whether a colour paints anything: not "none", and not wholly clear.
+inline bool visible(const QColor& c) {
+    return c.isValid() && c.alpha() > 0;
+}
+
 // The state of a plain layer that can be set, animated and drawn. Points,
 // y up; a colour that is not valid means "none".
 struct LayerProps {

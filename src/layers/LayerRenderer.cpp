@@ -10,10 +10,6 @@
 #include <cstring>
 
 namespace {
-bool visible(const QColor& c) {
-    return c.isValid() && c.alpha() > 0;
-}
-
 double cornerOf(const LayerProps& p) {
     return std::min(p.cornerRadius, std::min(p.bounds.width(), p.bounds.height()) / 2);
 }
@@ -165,9 +161,7 @@ class LayerRendererAccess {
         bool asBitmap = false;
         if (ownShown) {
             const bool turned = m.type() > QTransform::TxScale;
-            const bool onlyContents = !layer.castsShadow() && !layer.hasContent() &&
-                                      !visible(p.backgroundColor) &&
-                                      !(p.borderWidth > 0 && visible(p.borderColor));
+            const bool onlyContents = layer.paintsOnlyContents();
             const auto body = [&layer](QPainter& q, const QTransform& t) {
                 paintBody(q, layer, t);
             };

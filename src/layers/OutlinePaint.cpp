@@ -1,5 +1,7 @@
 #include "layers/OutlinePaint.h"
+#include "common/Shadow.h"
 #include "layers/DevicePixels.h"
+#include "layers/LayerProps.h"
 #include "layers/PackedPixels.h"
 
 #include <QImage>
@@ -11,10 +13,6 @@
 
 namespace {
 using namespace PackedPixels;
-
-bool shows(const QColor& c) {
-    return c.isValid() && c.alpha() > 0;
-}
 
 // One straight piece of the outline in device pixels.
 struct Segment {
@@ -250,7 +248,7 @@ namespace OutlinePaint {
 bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& path,
           const Look& look) {
     auto* image = dynamic_cast<QImage*>(painter.device());
-    const bool filled = shows(look.fill);
+    const bool filled = visible(look.fill);
     if (!image || image->format() != QImage::Format_ARGB32_Premultiplied ||
         painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
         look.pen.capStyle() != Qt::RoundCap || look.pen.joinStyle() != Qt::RoundJoin ||
@@ -261,7 +259,7 @@ bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& pat
     if (!DevicePixels::keepsShapes(toPixels)) return false;
     // A fill shows alone where no stroke covers its edge, and a translucent
     // one darkens where the stroke goes over it: the painter's own way.
-    const bool stroked = shows(look.pen.color()) && look.pen.widthF() > 0;
+    const bool stroked = visible(look.pen.color()) && look.pen.widthF() > 0;
     if (filled && (!stroked || look.pen.color().alpha() < 255 || painter.opacity() < 1))
         return false;
     if (path.isEmpty() || !stroked) return true;
@@ -271,11 +269,11 @@ bool draw(QPainter& painter, const QTransform& toDevice, const QPainterPath& pat
     p.half = look.pen.widthF() / 2 * scale;
     p.bodyReach = p.half + 0.5;
     p.body = premultiplied(look.pen.color(), painter.opacity());
-    if (look.shadowOpacity > 0 && shows(look.shadowColor)) {
-        // The blur of the painted shadow: a Gaussian with sigma half the
-        // radius, cut off at three sigmas.
-        const double sigma = look.shadowRadius * scale / 2;
-        p.shadowReach = p.half + 3 * sigma + 1;
+    if (look.shadowOpacity > 0 && visible(look.shadowColor)) {
+        // The blur of the painted shadow: a Gaussian with sigma half the radius.
+        const double radius = look.shadowRadius * scale;
+        const double sigma = radius / 2;
+        p.shadowReach = p.half + Shadow::reach(radius);
         p.shift = toPixels.map(look.shadowOffset) - toPixels.map(QPointF(0, 0));
         p.shadow = premultiplied(look.shadowColor, painter.opacity() * look.shadowOpacity);
         p.profile = shadowProfile(p.half, sigma, p.shadowReach);

@@ -15,10 +15,6 @@
 namespace {
 constexpr double miterLimit = 10.0; // line widths, point to point
 
-bool visible(const QColor& c) {
-    return c.isValid() && c.alpha() > 0;
-}
-
 bool sameColor(const QColor& a, const QColor& b) {
     if (!a.isValid() || !b.isValid()) return a.isValid() == b.isValid();
     return a.rgba64() == b.rgba64();
